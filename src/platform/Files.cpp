@@ -1,0 +1,143 @@
+#include "platform/Files.h"
+
+#include "platform/PlatformError.h"
+#include "platform/Text.h"
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+
+namespace vq {
+namespace {
+
+[[noreturn]] void Fail(const char* what, const std::string& path, int err) {
+    throw PlatformError(std::string(what) + ": " + Cp932ToUtf8(path) + " (" + std::strerror(err) + ")");
+}
+
+class Fd {
+public:
+    explicit Fd(int fd) : fd_(fd) {}
+    Fd(const Fd&) = delete;
+    Fd& operator=(const Fd&) = delete;
+    ~Fd() {
+        if (fd_ >= 0) ::close(fd_);
+    }
+    int get() const { return fd_; }
+
+private:
+    int fd_;
+};
+
+void WriteWhole(int fd, std::string_view data, const std::string& path) {
+    while (!data.empty()) {
+        const ssize_t n = ::write(fd, data.data(), data.size());
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            Fail("ファイルに書き込めません", path, errno);
+        }
+        data.remove_prefix(static_cast<std::size_t>(n));
+    }
+}
+
+} // namespace
+
+std::string ReadAll(const std::string& path) {
+    Fd fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+    if (fd.get() < 0) Fail("ファイルを開けません", path, errno);
+    struct stat st {};
+    std::string data;
+    if (::fstat(fd.get(), &st) == 0 && st.st_size > 0) data.reserve(static_cast<std::size_t>(st.st_size));
+    char buf[1 << 16];
+    for (;;) {
+        const ssize_t n = ::read(fd.get(), buf, sizeof buf);
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            Fail("ファイルを読めません", path, errno);
+        }
+        if (n == 0) break;
+        data.append(buf, static_cast<std::size_t>(n));
+    }
+    return data;
+}
+
+std::vector<std::string> ReadLines(const std::string& path) {
+    const std::string data = ReadAll(path);
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    while (start < data.size()) {
+        std::size_t end = data.find('\n', start);
+        const bool last = end == std::string::npos;
+        if (last) end = data.size();
+        std::size_t stop = end;
+        if (stop > start && data[stop - 1] == '\r') --stop;
+        lines.emplace_back(data, start, stop - start);
+        start = last ? data.size() : end + 1;
+    }
+    return lines;
+}
+
+void AppendLine(const std::string& path, std::string_view line) {
+    Fd fd(::open(path.c_str(), O_WRONLY | O_APPEND | O_CLOEXEC));
+    if (fd.get() < 0) Fail("ファイルに追記できません", path, errno);
+    std::string record;
+    record.reserve(line.size() + 2);
+    record.append(line);
+    record.append("\r\n");
+    WriteWhole(fd.get(), record, path);
+}
+
+void RewriteFile(const std::string& path, std::string_view content) {
+    Fd fd(::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666));
+    if (fd.get() < 0) Fail("ファイルを書き込めません", path, errno);
+    WriteWhole(fd.get(), content, path);
+}
+
+void CreateIfMissing(const std::string& path, std::string_view content) {
+    Fd fd(::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
+    if (fd.get() < 0) {
+        if (errno == EEXIST) return;
+        Fail("ファイルを作成できません", path, errno);
+    }
+    WriteWhole(fd.get(), content, path);
+}
+
+bool FileExists(const std::string& path) {
+    struct stat st {};
+    return ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
+}
+
+std::vector<DirEntry> ListFiles(const std::string& folder, std::string_view prefix, std::string_view suffix) {
+    DIR* dir = ::opendir(folder.c_str());
+    if (!dir) Fail("フォルダを開けません", folder, errno);
+    std::vector<DirEntry> entries;
+    std::string base = folder;
+    if (!base.empty() && base.back() != '/') base += '/';
+    while (const dirent* e = ::readdir(dir)) {
+        const std::string_view name(e->d_name);
+        if (name.size() < prefix.size() + suffix.size()) continue;
+        if (name.substr(0, prefix.size()) != prefix) continue;
+        if (name.substr(name.size() - suffix.size()) != suffix) continue;
+        struct stat st {};
+        if (::stat((base + e->d_name).c_str(), &st) != 0 || !S_ISREG(st.st_mode)) continue;
+        entries.push_back({std::string(name), static_cast<std::int64_t>(st.st_mtim.tv_sec) * 1000000000 +
+                                                  st.st_mtim.tv_nsec});
+    }
+    ::closedir(dir);
+    std::sort(entries.begin(), entries.end(), [](const DirEntry& a, const DirEntry& b) { return a.name < b.name; });
+    return entries;
+}
+
+void CopyFileOver(const std::string& source, const std::string& target) {
+    RewriteFile(target, ReadAll(source));
+}
+
+void DeleteFile(const std::string& path) {
+    if (::unlink(path.c_str()) != 0) Fail("ファイルを削除できません", path, errno);
+}
+
+} // namespace vq

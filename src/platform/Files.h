@@ -1,0 +1,43 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace vq {
+
+// The file layer. Paths are 8-bit (CP932) strings; every call opens, uses and closes its file in one
+// step and throws PlatformError with a readable message when it fails.
+
+// The lines of a text file without their line ends (CR LF or LF). Throws when the file cannot be read.
+std::vector<std::string> ReadLines(const std::string& path);
+// The whole file as bytes.
+std::string ReadAll(const std::string& path);
+
+// Appends line + CR LF to an existing file in one write on a handle opened for appending, so that
+// appends of several stations never interleave inside a line. Never creates the file.
+void AppendLine(const std::string& path, std::string_view line);
+
+// Creates or truncates the file and writes content as it is.
+void RewriteFile(const std::string& path, std::string_view content);
+
+// Creates the file with content only when it does not exist yet; an existing file is left untouched.
+void CreateIfMissing(const std::string& path, std::string_view content);
+
+bool FileExists(const std::string& path);
+
+struct DirEntry {
+    std::string name;            // file name without folder
+    std::int64_t lastWriteNs;    // last-write time, nanoseconds since the epoch
+};
+// The regular files in folder whose names start with prefix and end with suffix, in name order
+// (byte order), which makes the listing order the same on every station.
+std::vector<DirEntry> ListFiles(const std::string& folder, std::string_view prefix = {},
+                                std::string_view suffix = {});
+
+// Copies source over target (target is replaced when it exists).
+void CopyFileOver(const std::string& source, const std::string& target);
+void DeleteFile(const std::string& path);
+
+} // namespace vq

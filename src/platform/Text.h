@@ -1,0 +1,45 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace vq {
+
+// 8-bit strings (std::string) hold code page 932 bytes; wide strings hold UTF-16. Every conversion
+// between the two goes through these functions.
+
+// CP932 -> UTF-16. Bytes that are no valid CP932 character become U+FFFD.
+std::u16string ToWide(std::string_view cp932);
+// UTF-16 -> CP932. Characters that CP932 cannot represent become "?".
+std::string ToNarrow(std::u16string_view wide);
+
+std::u16string Utf8ToWide(std::string_view utf8);
+std::string WideToUtf8(std::u16string_view wide);
+std::string Cp932ToUtf8(std::string_view cp932);
+std::string Utf8ToCp932(std::string_view utf8);
+
+// True when byte b starts a double-byte character of CP932.
+constexpr bool IsLeadByte(unsigned char b) { return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC); }
+
+// Byte offset of the first occurrence of needle in text, searching only at character boundaries so
+// that a match never starts inside a double-byte character; npos when there is none. from must be a
+// character boundary itself.
+std::size_t FindCp932(std::string_view text, std::string_view needle, std::size_t from = 0);
+
+// The page-name match rule: the first occurrence of name in address starts at byte position 2 or
+// later (counted from 1). An address that begins with the name does not match.
+bool MatchesPageName(std::string_view address, std::string_view name);
+
+// True when name occurs anywhere in address (position 1 included).
+bool OccursIn(std::string_view address, std::string_view name);
+
+// Replaces every occurrence of marker (ASCII letters compared without regard to case) from left to
+// right in the text as it was; inserted text is never searched again.
+std::string ReplaceAllNoCase(std::string_view text, std::string_view marker, std::string_view replacement);
+std::u16string ReplaceAllNoCase(std::u16string_view text, std::u16string_view marker,
+                                std::u16string_view replacement);
+
+// Plain replace-all, case-sensitive, same left-to-right semantics.
+std::string ReplaceAll(std::string_view text, std::string_view from, std::string_view to);
+
+} // namespace vq

@@ -1,0 +1,86 @@
+#include "shell/Phone.h"
+
+#include "mail/MailDelivery.h"
+#include "mail/MailKeys.h"
+#include "platform/PlatformError.h"
+#include "shell/Keys.h"
+#include "shell/StartUp.h"
+#include "site/Dispatcher.h"
+#include "site/NavigateComplete.h"
+
+#include <exception>
+
+namespace vq {
+
+Phone::Phone(PhoneServices services)
+    : browser(services.browser),
+      clock(services.clock),
+      errors(services.errors),
+      system(services.system),
+      fixedSeed(services.seed),
+      trace_(services.trace) {
+    browser.SetListener(this);
+}
+
+Phone::~Phone() { browser.SetListener(nullptr); }
+
+// An error ends the event at the point where it happened; what was written before stays written.
+template <typename Body>
+void Phone::RunEvent(Body&& body) {
+    try {
+        body();
+    } catch (const PlatformError& e) {
+        errors.Report(e.what());
+    } catch (const std::exception& e) {
+        errors.Report(std::string("予期しないエラー: ") + e.what());
+    }
+}
+
+void Phone::FormCreate() { RunEvent([&] { RunStartUp(*this); }); }
+
+void Phone::WebBrowser1BeforeNavigate2(const std::string& address) {
+    Trace("before", address);
+    RunEvent([&] { Dispatch(*this, address); });
+}
+
+void Phone::WebBrowser1NavigateComplete2(const std::string& address) {
+    Trace("complete", address);
+    RunEvent([&] { OnNavigateComplete(*this, address); });
+}
+
+void Phone::BitBtnLeftClick() { RunEvent([&] { BackKey(*this); }); }
+void Phone::BitBtnDownClick() { RunEvent([&] { HomeKey(*this); }); }
+void Phone::BitBtnNetClick() { RunEvent([&] { MenuKey(*this); }); }
+void Phone::btnEndClick() { shell.CloseRequested = true; }
+void Phone::SpeedButtonClick(int swatch) { RunEvent([&] { ChooseSkin(*this, swatch); }); }
+void Phone::btnURLClick() { RunEvent([&] { MailBackKey(*this); }); }
+
+void Phone::FormHitTest(bool leftButtonDown, int cursorClientY, int windowLeft, int windowTop) {
+    RunEvent([&] { HitTest(*this, leftButtonDown, cursorClientY, windowLeft, windowTop); });
+}
+
+void Phone::lblButtonLeftClick() { RunEvent([&] { MailLeftKey(*this); }); }
+void Phone::lblButtonUpClick() { RunEvent([&] { MailUpKey(*this); }); }
+void Phone::lblButtonCenterClick() { RunEvent([&] { MailCentreKey(*this); }); }
+void Phone::lblButtonRightClick() { RunEvent([&] { MailBackKey(*this); }); }
+void Phone::ListBox1Click() { RunEvent([&] { MailListClick(*this); }); }
+void Phone::Timer1Timer() { RunEvent([&] { PollMail(*this); }); }
+void Phone::Timer2Timer() { RunEvent([&] { ShakeTick(*this); }); }
+void Phone::Timer3Timer() { RunEvent([&] { SendNoticeTick(*this); }); }
+
+void Phone::Navigate(const std::string& address) {
+    Trace("navigate", address);
+    browser.Navigate(address);
+}
+
+std::string Phone::DataPath(std::string_view relative) const {
+    std::string path = DataRoot;
+    path.append(relative);
+    return path;
+}
+
+void Phone::Trace(std::string_view kind, const std::string& text) const {
+    if (trace_) trace_->Event(kind, text);
+}
+
+} // namespace vq

@@ -1,0 +1,41 @@
+#include "site/PageBuilder.h"
+
+#include "platform/Files.h"
+#include "platform/Text.h"
+#include "shell/Phone.h"
+
+namespace vq {
+
+void LoadTemplate(Phone& phone, std::string_view relative) {
+    const std::string data = ReadAll(phone.DataPath(relative));
+    std::string joined;
+    joined.reserve(data.size());
+    for (char c : data)
+        if (c != '\r' && c != '\n') joined += c;
+    phone.site.PageBuffer += ToWide(joined);
+}
+
+void ReplaceMarker(Phone& phone, std::string_view marker, std::string_view cp932Text) {
+    const std::string page = ToNarrow(phone.site.PageBuffer);
+    phone.site.PageBuffer = ToWide(ReplaceAllNoCase(page, marker, cp932Text));
+}
+
+void WriteResultPage(Phone& phone, std::string_view relative) {
+    std::string content = ToNarrow(phone.site.PageBuffer);
+    content += "\r\n";
+    RewriteFile(phone.DataPath(relative), content);
+}
+
+void ShowResultPage(Phone& phone, std::string_view relative) {
+    WriteResultPage(phone, relative);
+    phone.Navigate(phone.DataPath(relative));
+}
+
+void ShowFilledPage(Phone& phone, std::string_view templatePath, std::string_view cp932Text,
+                    std::string_view resultPath) {
+    LoadTemplate(phone, templatePath);
+    ReplaceMarker(phone, kMainMarker, cp932Text);
+    ShowResultPage(phone, resultPath);
+}
+
+} // namespace vq

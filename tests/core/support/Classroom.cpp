@@ -1,0 +1,111 @@
+#include "support/Classroom.h"
+
+#include "platform/Text.h"
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+#include <unistd.h>
+
+namespace vqtest {
+namespace fs = std::filesystem;
+
+namespace {
+
+const char* const kFolders[] = {"kyouzai/contents", "body_picture", "log", "price", "number", "prof",
+                                "prof/illustration", "prof_html", "prof_edit", "prof_counter", "fortune", "bbs",
+                                "sns", "s_beginner", "risk", "mail_box", "mail_log", "mail_photo", "tmp_photo",
+                                "spam_Mail"};
+
+fs::path NewTempFolder() {
+    static std::atomic<int> counter{0};
+    const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+    std::string name = "vqtest-" + std::to_string(::getpid()) + "-" + std::to_string(counter++);
+    if (info) name += std::string("-") + info->name();
+    for (char& c : name)
+        if (c == '/') c = '_';
+    fs::path path = fs::temp_directory_path() / name;
+    fs::remove_all(path);
+    fs::create_directories(path);
+    return path;
+}
+
+} // namespace
+
+fs::path SourceDir() { return VQ_SOURCE_DIR; }
+
+Classroom::Classroom() : root(NewTempFolder()) {
+    for (const char* folder : kFolders) fs::create_directories(root / "data" / folder);
+}
+
+Classroom::~Classroom() {
+    std::error_code ignored;
+    fs::remove_all(root, ignored);
+}
+
+void Classroom::PrepareForStartUp() const {
+    std::string questions;
+    for (int i = 0; i < 31; ++i) questions += "質問" + std::to_string(i) + "\n";
+    Write("prof/prof_quest.txt", questions);
+    for (const char* body : {"K", "W", "B", "R", "Y", "G"})
+        Write(std::string("body_picture/smartphone") + body + ".bmp", "BM");
+    for (const char* picture : {"chocolate", "slaim", "transparency", "iPhone_W", "icon_A_home", "iPhoneButton"})
+        Write(std::string("body_picture/") + picture + ".bmp", "BM");
+    Write("kyouzai/contents/index.html", "<html><body>home</body></html>\n");
+}
+
+void Classroom::UseSampleContent() {
+    const std::string command = std::string(VQ_VQDATA) + " '" + (SourceDir() / "content").string() + "' '" +
+                                (root / "data").string() + "'";
+    ASSERT_EQ(std::system(command.c_str()), 0) << command;
+}
+
+void Classroom::Write(const std::string& relative, const std::string& utf8) const {
+    std::string crlf;
+    for (char c : utf8) {
+        if (c == '\n') crlf += '\r';
+        crlf += c;
+    }
+    std::ofstream out(root / "data" / relative, std::ios::binary | std::ios::trunc);
+    out << vq::Utf8ToCp932(crlf);
+}
+
+std::string Classroom::Read(const std::string& relative) const {
+    std::ifstream in(root / "data" / relative, std::ios::binary);
+    std::stringstream s;
+    s << in.rdbuf();
+    return vq::Cp932ToUtf8(s.str());
+}
+
+bool Classroom::Exists(const std::string& relative) const { return fs::exists(root / "data" / relative); }
+
+std::vector<std::string> TraceRecorder::Handlers() const {
+    std::vector<std::string> handlers;
+    for (const std::string& e : events)
+        if (e.rfind("handler ", 0) == 0) handlers.push_back(e.substr(8));
+    return handlers;
+}
+
+Station::Station(const Classroom& classroom, const std::string& name, vq::ManualClock& clock,
+                 const std::string& address)
+    : system(classroom.root.string(), name, address),
+      phone(vq::PhoneServices{browser, clock, errors, system, &trace, 1}) {}
+
+void Station::Start() {
+    phone.FormCreate();
+    browser.RunLoop();
+}
+
+void Station::Open(const std::string& addressOrRelative) {
+    const bool absolute = !addressOrRelative.empty() &&
+                          (addressOrRelative[0] == '/' || addressOrRelative.find("://") != std::string::npos);
+    browser.Open(vq::Utf8ToCp932(absolute ? addressOrRelative : system.CurrentDirectory() + "/data/" + addressOrRelative));
+    browser.RunLoop();
+}
+
+void Station::Fill(int k, const std::string& utf8) { browser.Fill(k, vq::Utf8ToWide(utf8)); }
+
+} // namespace vqtest

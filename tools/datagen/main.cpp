@@ -1,0 +1,81 @@
+// vqdata: builds a classroom data folder from the authored content. Text files (UTF-8, LF) become
+// CP932 with CR LF, every folder the program writes to is made, and the pictures are drawn.
+
+#include "Pictures.h"
+
+#include "platform/Text.h"
+
+#include <array>
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <sstream>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr std::array kFolders{"kyouzai/contents", "body_picture", "log", "price", "number", "prof",
+                              "prof/illustration", "prof_html", "prof_edit", "prof_counter", "fortune", "bbs",
+                              "sns", "s_beginner", "risk", "mail_box", "mail_log", "mail_photo", "tmp_photo",
+                              "spam_Mail"};
+
+bool IsText(const fs::path& p) {
+    const std::string ext = p.extension().string();
+    return ext == ".html" || ext == ".htm" || ext == ".txt" || ext == ".dat" || ext == ".css" || ext == ".js";
+}
+
+std::string ReadFile(const fs::path& p) {
+    std::ifstream in(p, std::ios::binary);
+    std::stringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+// UTF-8 with LF as written by authors; CP932 with CR LF as the program reads it.
+std::string ToClassroomText(const std::string& utf8) {
+    std::string crlf;
+    crlf.reserve(utf8.size() + utf8.size() / 20);
+    for (std::size_t i = 0; i < utf8.size(); ++i) {
+        if (utf8[i] == '\n' && (i == 0 || utf8[i - 1] != '\r')) crlf += '\r';
+        crlf += utf8[i];
+    }
+    return vq::Utf8ToCp932(crlf);
+}
+
+void CopyContent(const fs::path& content, const fs::path& data) {
+    for (const auto& entry : fs::recursive_directory_iterator(content)) {
+        const fs::path target = data / fs::relative(entry.path(), content);
+        if (entry.is_directory()) {
+            fs::create_directories(target);
+            continue;
+        }
+        fs::create_directories(target.parent_path());
+        if (IsText(entry.path())) {
+            std::ofstream out(target, std::ios::binary | std::ios::trunc);
+            out << ToClassroomText(ReadFile(entry.path()));
+        } else {
+            fs::copy_file(entry.path(), target, fs::copy_options::overwrite_existing);
+        }
+    }
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 3) {
+        std::cerr << "usage: vqdata CONTENT-FOLDER DATA-FOLDER\n";
+        return 2;
+    }
+    try {
+        const fs::path content = argv[1];
+        const fs::path data = argv[2];
+        for (const char* folder : kFolders) fs::create_directories(data / folder);
+        CopyContent(content, data);
+        datagen::DrawPhonePictures((data / "body_picture").string());
+    } catch (const std::exception& e) {
+        std::cerr << "vqdata: " << e.what() << '\n';
+        return 1;
+    }
+    return 0;
+}

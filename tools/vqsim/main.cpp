@@ -1,0 +1,39 @@
+// vqsim: runs stations of the phone on one data folder from a script and prints what they do.
+
+#include "Script.h"
+#include "Simulator.h"
+
+#include <fstream>
+#include <iostream>
+#include <sstream>
+
+int main(int argc, char** argv) {
+    if (argc > 2) {
+        std::cerr << "usage: vqsim [SCRIPT]\n";
+        return 2;
+    }
+    std::stringstream text;
+    std::filesystem::path folder = std::filesystem::current_path();
+    if (argc == 2) {
+        std::ifstream in(argv[1], std::ios::binary);
+        if (!in) {
+            std::cerr << "vqsim: cannot read " << argv[1] << '\n';
+            return 2;
+        }
+        text << in.rdbuf();
+        folder = std::filesystem::absolute(argv[1]).parent_path();
+    } else {
+        text << std::cin.rdbuf();
+    }
+    vqsim::Simulator simulator(folder, std::cout);
+    for (const vqsim::Command& command : vqsim::ParseScript(text.str())) {
+        try {
+            simulator.Run(command);
+        } catch (const vqsim::ScriptError& e) {
+            std::cout.flush();
+            std::cerr << "vqsim: line " << command.line << ": " << e.what() << '\n';
+            return 2;
+        }
+    }
+    return 0;
+}
