@@ -55,8 +55,10 @@ void Phone::btnEndClick() { shell.CloseRequested = true; }
 void Phone::SpeedButtonClick(int swatch) { RunEvent([&] { ChooseSkin(*this, swatch); }); }
 void Phone::btnURLClick() { RunEvent([&] { MailBackKey(*this); }); }
 
-void Phone::FormHitTest(bool leftButtonDown, int cursorClientY, int windowLeft, int windowTop) {
-    RunEvent([&] { HitTest(*this, leftButtonDown, cursorClientY, windowLeft, windowTop); });
+bool Phone::FormHitTest(bool leftButtonDown, int cursorClientY, int windowLeft, int windowTop) {
+    bool caption = false;
+    RunEvent([&] { caption = HitTest(*this, leftButtonDown, cursorClientY, windowLeft, windowTop); });
+    return caption;
 }
 
 void Phone::lblButtonLeftClick() { RunEvent([&] { MailLeftKey(*this); }); }

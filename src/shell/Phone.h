@@ -50,7 +50,8 @@ public:
     void btnEndClick();
     void SpeedButtonClick(int swatch); // SpeedButton1Click .. SpeedButton10Click
     void btnURLClick();
-    void FormHitTest(bool leftButtonDown, int cursorClientY, int windowLeft, int windowTop);
+    // True when the window should answer "caption area", so the window system drags it.
+    bool FormHitTest(bool leftButtonDown, int cursorClientY, int windowLeft, int windowTop);
     void lblButtonLeftClick();
     void lblButtonUpClick();
     void lblButtonCenterClick();
