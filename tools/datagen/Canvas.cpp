@@ -6,6 +6,123 @@
 #include <stdexcept>
 
 namespace datagen {
+namespace {
+
+constexpr double kPi = 3.14159265358979323846;
+
+std::uint8_t Channel(double v) { return static_cast<std::uint8_t>(std::clamp(std::lround(v), 0L, 255L)); }
+
+double SegmentDistance(double px, double py, double x0, double y0, double x1, double y1) {
+    const double dx = x1 - x0;
+    const double dy = y1 - y0;
+    const double length2 = dx * dx + dy * dy;
+    const double t = length2 > 0 ? std::clamp(((px - x0) * dx + (py - y0) * dy) / length2, 0.0, 1.0) : 0.0;
+    return std::hypot(px - (x0 + t * dx), py - (y0 + t * dy));
+}
+
+} // namespace
+
+Colour Mix(Colour a, Colour b, double t) {
+    return {Channel(a.r + (b.r - a.r) * t), Channel(a.g + (b.g - a.g) * t), Channel(a.b + (b.b - a.b) * t)};
+}
+
+Colour Lighter(Colour c, double amount) { return Mix(c, {255, 255, 255}, amount); }
+Colour Darker(Colour c, double amount) { return Mix(c, {0, 0, 0}, amount); }
+
+Shape RoundRect(double left, double top, double width, double height, double radius) {
+    const double cx = left + width / 2;
+    const double cy = top + height / 2;
+    const double hx = width / 2 - radius;
+    const double hy = height / 2 - radius;
+    return [=](double x, double y) {
+        const double qx = std::abs(x - cx) - hx;
+        const double qy = std::abs(y - cy) - hy;
+        return std::hypot(std::max(qx, 0.0), std::max(qy, 0.0)) + std::min(std::max(qx, qy), 0.0) - radius;
+    };
+}
+
+Shape Ellipse(double cx, double cy, double rx, double ry) {
+    return [=](double x, double y) {
+        const double ux = (x - cx) / rx;
+        const double uy = (y - cy) / ry;
+        const double f = std::hypot(ux, uy);
+        if (f == 0) return -std::min(rx, ry);
+        // The implicit function divided by its gradient: close to the true distance near the edge,
+        // which is all the smoothing needs.
+        const double gradient = std::hypot(ux / rx, uy / ry) / f;
+        return (f - 1) / gradient;
+    };
+}
+
+Shape Capsule(double x0, double y0, double x1, double y1, double radius) {
+    return [=](double x, double y) { return SegmentDistance(x, y, x0, y0, x1, y1) - radius; };
+}
+
+Shape Polygon(std::vector<std::pair<double, double>> points) {
+    return [points = std::move(points)](double x, double y) {
+        double nearest = 1e9;
+        bool inside = false;
+        for (std::size_t i = 0, j = points.size() - 1; i < points.size(); j = i++) {
+            const auto [xi, yi] = points[i];
+            const auto [xj, yj] = points[j];
+            nearest = std::min(nearest, SegmentDistance(x, y, xi, yi, xj, yj));
+            if ((yi > y) != (yj > y) && x < (xj - xi) * (y - yi) / (yj - yi) + xi) inside = !inside;
+        }
+        return inside ? -nearest : nearest;
+    };
+}
+
+Shape Union(Shape a, Shape b) {
+    return [=](double x, double y) { return std::min(a(x, y), b(x, y)); };
+}
+
+Shape Intersect(Shape a, Shape b) {
+    return [=](double x, double y) {
+        // Far outside the first shape the second cannot matter: nothing drawn here grows a shape by
+        // more than a few pixels. Put the cheaper, smaller shape first.
+        const double da = a(x, y);
+        if (da > 8) return da;
+        return std::max(da, b(x, y));
+    };
+}
+
+Shape Subtract(Shape from, Shape cut) {
+    return [=](double x, double y) { return std::max(from(x, y), -cut(x, y)); };
+}
+
+Shape Outline(Shape shape, double width) {
+    return [=](double x, double y) { return std::abs(shape(x, y)) - width / 2; };
+}
+
+Shape Grow(Shape shape, double by) {
+    return [=](double x, double y) { return shape(x, y) - by; };
+}
+
+Shape Wobble(Shape shape, double amplitude, double wavelength) {
+    return [=](double x, double y) {
+        const double k = 2 * kPi / wavelength;
+        return shape(x, y) + amplitude * (std::sin(x * k) * 0.6 + std::sin(y * k * 0.7 + 1.3) * 0.4);
+    };
+}
+
+Shader Solid(Colour c) {
+    return [c](double, double) { return c; };
+}
+
+Shader LinearGradient(double x0, double y0, Colour c0, double x1, double y1, Colour c1) {
+    const double dx = x1 - x0;
+    const double dy = y1 - y0;
+    const double length2 = std::max(dx * dx + dy * dy, 1e-9);
+    return [=](double x, double y) {
+        return Mix(c0, c1, std::clamp(((x - x0) * dx + (y - y0) * dy) / length2, 0.0, 1.0));
+    };
+}
+
+Shader RadialGradient(double cx, double cy, double radius, Colour inner, Colour outer) {
+    return [=](double x, double y) {
+        return Mix(inner, outer, std::clamp(std::hypot(x - cx, y - cy) / radius, 0.0, 1.0));
+    };
+}
 
 Canvas::Canvas(int width, int height, Colour background)
     : width_(width), height_(height), pixels_(static_cast<std::size_t>(width * height), background) {}
@@ -73,6 +190,28 @@ void Canvas::Line(int x0, int y0, int x1, int y1, int thickness, Colour c) {
         const int y = static_cast<int>(std::lround(y0 + (y1 - y0) * t));
         FillRect(x - thickness / 2, y - thickness / 2, thickness, thickness, c);
     }
+}
+
+void Canvas::Blend(int x, int y, Colour c, double alpha) {
+    if (x < 0 || y < 0 || x >= width_ || y >= height_ || alpha <= 0) return;
+    Colour& p = pixels_[static_cast<std::size_t>(y * width_ + x)];
+    p = alpha >= 1 ? c : Mix(p, c, alpha);
+}
+
+void Canvas::Paint(const Shape& shape, const Shader& shader, double opacity) {
+    for (int y = 0; y < height_; ++y)
+        for (int x = 0; x < width_; ++x) {
+            const double cx = x + 0.5;
+            const double cy = y + 0.5;
+            const double coverage = std::clamp(0.5 - shape(cx, cy), 0.0, 1.0);
+            if (coverage > 0) Blend(x, y, shader(cx, cy), coverage * opacity);
+        }
+}
+
+void Canvas::PaintHard(const Shape& shape, const Shader& shader) {
+    for (int y = 0; y < height_; ++y)
+        for (int x = 0; x < width_; ++x)
+            if (shape(x + 0.5, y + 0.5) <= 0) Set(x, y, shader(x + 0.5, y + 0.5));
 }
 
 void Canvas::WriteBmp(const std::string& path) const {

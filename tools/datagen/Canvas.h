@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -9,6 +10,37 @@ namespace datagen {
 struct Colour {
     std::uint8_t r = 0, g = 0, b = 0;
 };
+
+// t = 0 gives a, t = 1 gives b.
+Colour Mix(Colour a, Colour b, double t);
+Colour Lighter(Colour c, double amount);
+Colour Darker(Colour c, double amount);
+
+// A shape as a signed distance in pixels from its edge: negative inside, positive outside. Distances
+// give smooth edges at any size and make unions, cut-outs and outlines one line each.
+using Shape = std::function<double(double x, double y)>;
+// The colour a filled shape has at a pixel.
+using Shader = std::function<Colour(double x, double y)>;
+
+Shape RoundRect(double left, double top, double width, double height, double radius);
+Shape Ellipse(double cx, double cy, double rx, double ry);
+// A thick line with round ends.
+Shape Capsule(double x0, double y0, double x1, double y1, double radius);
+// A closed polygon (any simple polygon, points in order).
+Shape Polygon(std::vector<std::pair<double, double>> points);
+Shape Union(Shape a, Shape b);
+Shape Intersect(Shape a, Shape b);
+Shape Subtract(Shape from, Shape cut);
+// The band of the given width centred on the shape's edge.
+Shape Outline(Shape shape, double width);
+// The shape grown (positive) or shrunk (negative) by a number of pixels.
+Shape Grow(Shape shape, double by);
+// The shape's edge moved by a wave, for soft organic outlines.
+Shape Wobble(Shape shape, double amplitude, double wavelength);
+
+Shader Solid(Colour c);
+Shader LinearGradient(double x0, double y0, Colour c0, double x1, double y1, Colour c1);
+Shader RadialGradient(double cx, double cy, double radius, Colour inner, Colour outer);
 
 // A picture drawn in memory and written as a 24-bit BMP.
 class Canvas {
@@ -25,10 +57,20 @@ public:
     void GradientRoundRect(int left, int top, int width, int height, int radius, Colour top_, Colour bottom);
     void OutlineRect(int left, int top, int width, int height, int thickness, Colour c);
     void Line(int x0, int y0, int x1, int y1, int thickness, Colour c);
+
+    // Paints the shape with smooth edges, blended over what is there at the given opacity.
+    void Paint(const Shape& shape, const Shader& shader, double opacity = 1.0);
+    void Paint(const Shape& shape, Colour c, double opacity = 1.0) { Paint(shape, Solid(c), opacity); }
+    // Paints the shape with hard edges: every pixel is either the shape's colour or untouched. Used
+    // where the picture meets its see-through background, which must stay exactly one colour.
+    void PaintHard(const Shape& shape, const Shader& shader);
+    void PaintHard(const Shape& shape, Colour c) { PaintHard(shape, Solid(c)); }
+
     void WriteBmp(const std::string& path) const;
 
 private:
     bool InRoundRect(int x, int y, int left, int top, int width, int height, int radius) const;
+    void Blend(int x, int y, Colour c, double alpha);
     int width_;
     int height_;
     std::vector<Colour> pixels_;

@@ -64,10 +64,16 @@ void CopyContent(const fs::path& content, const fs::path& data) {
 
 int main(int argc, char** argv) {
     if (argc != 3) {
-        std::cerr << "usage: vqdata CONTENT-FOLDER DATA-FOLDER\n";
+        std::cerr << "usage: vqdata CONTENT-FOLDER DATA-FOLDER\n"
+                     "       vqdata --built-in-pictures FOLDER   (the pictures compiled into the desktop phone)\n";
         return 2;
     }
     try {
+        if (std::string(argv[1]) == "--built-in-pictures") {
+            fs::create_directories(argv[2]);
+            datagen::DrawBuiltInPictures(argv[2]);
+            return 0;
+        }
         const fs::path content = argv[1];
         const fs::path data = argv[2];
         for (const char* folder : kFolders) fs::create_directories(data / folder);
