@@ -10,15 +10,34 @@ namespace {
 
 constexpr double kPi = 3.14159265358979323846;
 
-std::uint8_t Channel(double v) { return static_cast<std::uint8_t>(std::clamp(std::lround(v), 0L, 255L)); }
+// std::hypot guards against overflow that pixel distances never reach, at many times the cost.
+double Length(double x, double y) { return std::sqrt(x * x + y * y); }
+
+std::uint8_t Channel(double v) { return static_cast<std::uint8_t>(std::clamp(v, 0.0, 255.0) + 0.5); }
 
 double SegmentDistance(double px, double py, double x0, double y0, double x1, double y1) {
     const double dx = x1 - x0;
     const double dy = y1 - y0;
     const double length2 = dx * dx + dy * dy;
     const double t = length2 > 0 ? std::clamp(((px - x0) * dx + (py - y0) * dy) / length2, 0.0, 1.0) : 0.0;
-    return std::hypot(px - (x0 + t * dx), py - (y0 + t * dy));
+    return Length(px - (x0 + t * dx), py - (y0 + t * dy));
 }
+
+Box Grown(Box b, double by) { return {b.left - by, b.top - by, b.right + by, b.bottom + by}; }
+
+double DistanceToBox(const Box& b, double x, double y) {
+    return Length(std::max({b.left - x, 0.0, x - b.right}), std::max({b.top - y, 0.0, y - b.bottom}));
+}
+
+// The whole pixels a box touches, with a pixel to spare for the smoothed edge, inside the canvas.
+struct PixelRange {
+    int left, top, right, bottom;
+    PixelRange(const Box& b, int width, int height)
+        : left(std::max(0, static_cast<int>(std::floor(b.left)) - 1)),
+          top(std::max(0, static_cast<int>(std::floor(b.top)) - 1)),
+          right(std::min(width, static_cast<int>(std::ceil(b.right)) + 1)),
+          bottom(std::min(height, static_cast<int>(std::ceil(b.bottom)) + 1)) {}
+};
 
 } // namespace
 
@@ -34,75 +53,87 @@ Shape RoundRect(double left, double top, double width, double height, double rad
     const double cy = top + height / 2;
     const double hx = width / 2 - radius;
     const double hy = height / 2 - radius;
-    return [=](double x, double y) {
-        const double qx = std::abs(x - cx) - hx;
-        const double qy = std::abs(y - cy) - hy;
-        return std::hypot(std::max(qx, 0.0), std::max(qy, 0.0)) + std::min(std::max(qx, qy), 0.0) - radius;
-    };
+    return {[=](double x, double y) {
+                const double qx = std::abs(x - cx) - hx;
+                const double qy = std::abs(y - cy) - hy;
+                return Length(std::max(qx, 0.0), std::max(qy, 0.0)) + std::min(std::max(qx, qy), 0.0) - radius;
+            },
+            {left, top, left + width, top + height}};
 }
 
 Shape Ellipse(double cx, double cy, double rx, double ry) {
-    return [=](double x, double y) {
-        const double ux = (x - cx) / rx;
-        const double uy = (y - cy) / ry;
-        const double f = std::hypot(ux, uy);
-        if (f == 0) return -std::min(rx, ry);
-        // The implicit function divided by its gradient: close to the true distance near the edge,
-        // which is all the smoothing needs.
-        const double gradient = std::hypot(ux / rx, uy / ry) / f;
-        return (f - 1) / gradient;
-    };
+    return {[=](double x, double y) {
+                const double ux = (x - cx) / rx;
+                const double uy = (y - cy) / ry;
+                const double f = Length(ux, uy);
+                if (f == 0) return -std::min(rx, ry);
+                // The implicit function divided by its gradient: close to the true distance near
+                // the edge, which is all the smoothing needs.
+                const double gradient = Length(ux / rx, uy / ry) / f;
+                return (f - 1) / gradient;
+            },
+            {cx - rx, cy - ry, cx + rx, cy + ry}};
 }
 
 Shape Capsule(double x0, double y0, double x1, double y1, double radius) {
-    return [=](double x, double y) { return SegmentDistance(x, y, x0, y0, x1, y1) - radius; };
+    return {[=](double x, double y) { return SegmentDistance(x, y, x0, y0, x1, y1) - radius; },
+            {std::min(x0, x1) - radius, std::min(y0, y1) - radius, std::max(x0, x1) + radius, std::max(y0, y1) + radius}};
 }
 
 Shape Polygon(std::vector<std::pair<double, double>> points) {
-    return [points = std::move(points)](double x, double y) {
-        double nearest = 1e9;
-        bool inside = false;
-        for (std::size_t i = 0, j = points.size() - 1; i < points.size(); j = i++) {
-            const auto [xi, yi] = points[i];
-            const auto [xj, yj] = points[j];
-            nearest = std::min(nearest, SegmentDistance(x, y, xi, yi, xj, yj));
-            if ((yi > y) != (yj > y) && x < (xj - xi) * (y - yi) / (yj - yi) + xi) inside = !inside;
-        }
-        return inside ? -nearest : nearest;
-    };
+    Box box{1e9, 1e9, -1e9, -1e9};
+    for (const auto& [x, y] : points) box = {std::min(box.left, x), std::min(box.top, y), std::max(box.right, x), std::max(box.bottom, y)};
+    return {[points = std::move(points)](double x, double y) {
+                double nearest = 1e9;
+                bool inside = false;
+                for (std::size_t i = 0, j = points.size() - 1; i < points.size(); j = i++) {
+                    const auto [xi, yi] = points[i];
+                    const auto [xj, yj] = points[j];
+                    nearest = std::min(nearest, SegmentDistance(x, y, xi, yi, xj, yj));
+                    if ((yi > y) != (yj > y) && x < (xj - xi) * (y - yi) / (yj - yi) + xi) inside = !inside;
+                }
+                return inside ? -nearest : nearest;
+            },
+            box};
 }
 
 Shape Union(Shape a, Shape b) {
-    return [=](double x, double y) { return std::min(a(x, y), b(x, y)); };
+    const Box box{std::min(a.box.left, b.box.left), std::min(a.box.top, b.box.top), std::max(a.box.right, b.box.right),
+                  std::max(a.box.bottom, b.box.bottom)};
+    return {[a = a.distance, b = b.distance, bBox = b.box](double x, double y) {
+                // Nothing of b is nearer than its box: where a is nearer still, b need not be asked.
+                const double da = a(x, y);
+                if (da <= DistanceToBox(bBox, x, y)) return da;
+                return std::min(da, b(x, y));
+            },
+            box};
 }
 
 Shape Intersect(Shape a, Shape b) {
-    return [=](double x, double y) {
-        // Far outside the first shape the second cannot matter: nothing drawn here grows a shape by
-        // more than a few pixels. Put the cheaper, smaller shape first.
-        const double da = a(x, y);
-        if (da > 8) return da;
-        return std::max(da, b(x, y));
-    };
+    const Box box{std::max(a.box.left, b.box.left), std::max(a.box.top, b.box.top), std::min(a.box.right, b.box.right),
+                  std::min(a.box.bottom, b.box.bottom)};
+    return {[a = a.distance, b = b.distance](double x, double y) { return std::max(a(x, y), b(x, y)); }, box};
 }
 
 Shape Subtract(Shape from, Shape cut) {
-    return [=](double x, double y) { return std::max(from(x, y), -cut(x, y)); };
+    return {[a = from.distance, b = cut.distance](double x, double y) { return std::max(a(x, y), -b(x, y)); }, from.box};
 }
 
 Shape Outline(Shape shape, double width) {
-    return [=](double x, double y) { return std::abs(shape(x, y)) - width / 2; };
+    return {[d = shape.distance, width](double x, double y) { return std::abs(d(x, y)) - width / 2; },
+            Grown(shape.box, width / 2)};
 }
 
 Shape Grow(Shape shape, double by) {
-    return [=](double x, double y) { return shape(x, y) - by; };
+    return {[d = shape.distance, by](double x, double y) { return d(x, y) - by; }, Grown(shape.box, std::max(by, 0.0))};
 }
 
 Shape Wobble(Shape shape, double amplitude, double wavelength) {
-    return [=](double x, double y) {
-        const double k = 2 * kPi / wavelength;
-        return shape(x, y) + amplitude * (std::sin(x * k) * 0.6 + std::sin(y * k * 0.7 + 1.3) * 0.4);
-    };
+    const double k = 2 * kPi / wavelength;
+    return {[d = shape.distance, amplitude, k](double x, double y) {
+                return d(x, y) + amplitude * (std::sin(x * k) * 0.6 + std::sin(y * k * 0.7 + 1.3) * 0.4);
+            },
+            Grown(shape.box, amplitude)};
 }
 
 Shader Solid(Colour c) {
@@ -120,7 +151,7 @@ Shader LinearGradient(double x0, double y0, Colour c0, double x1, double y1, Col
 
 Shader RadialGradient(double cx, double cy, double radius, Colour inner, Colour outer) {
     return [=](double x, double y) {
-        return Mix(inner, outer, std::clamp(std::hypot(x - cx, y - cy) / radius, 0.0, 1.0));
+        return Mix(inner, outer, std::clamp(Length(x - cx, y - cy) / radius, 0.0, 1.0));
     };
 }
 
@@ -199,8 +230,9 @@ void Canvas::Blend(int x, int y, Colour c, double alpha) {
 }
 
 void Canvas::Paint(const Shape& shape, const Shader& shader, double opacity) {
-    for (int y = 0; y < height_; ++y)
-        for (int x = 0; x < width_; ++x) {
+    const PixelRange r(shape.box, width_, height_);
+    for (int y = r.top; y < r.bottom; ++y)
+        for (int x = r.left; x < r.right; ++x) {
             const double cx = x + 0.5;
             const double cy = y + 0.5;
             const double coverage = std::clamp(0.5 - shape(cx, cy), 0.0, 1.0);
@@ -208,9 +240,19 @@ void Canvas::Paint(const Shape& shape, const Shader& shader, double opacity) {
         }
 }
 
+void Canvas::PaintSoft(const Shape& shape, Colour c, double opacity, double softness) {
+    const PixelRange r(shape.box, width_, height_);
+    for (int y = r.top; y < r.bottom; ++y)
+        for (int x = r.left; x < r.right; ++x) {
+            const double depth = -shape(x + 0.5, y + 0.5);
+            if (depth > 0) Blend(x, y, c, std::min(depth / softness, 1.0) * opacity);
+        }
+}
+
 void Canvas::PaintHard(const Shape& shape, const Shader& shader) {
-    for (int y = 0; y < height_; ++y)
-        for (int x = 0; x < width_; ++x)
+    const PixelRange r(shape.box, width_, height_);
+    for (int y = r.top; y < r.bottom; ++y)
+        for (int x = r.left; x < r.right; ++x)
             if (shape(x + 0.5, y + 0.5) <= 0) Set(x, y, shader(x + 0.5, y + 0.5));
 }
 

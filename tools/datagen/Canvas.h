@@ -16,9 +16,19 @@ Colour Mix(Colour a, Colour b, double t);
 Colour Lighter(Colour c, double amount);
 Colour Darker(Colour c, double amount);
 
+// A rectangle by its edges.
+struct Box {
+    double left = 0, top = 0, right = 0, bottom = 0;
+};
+
 // A shape as a signed distance in pixels from its edge: negative inside, positive outside. Distances
-// give smooth edges at any size and make unions, cut-outs and outlines one line each.
-using Shape = std::function<double(double x, double y)>;
+// give smooth edges at any size and make unions, cut-outs and outlines one line each. The box holds
+// every pixel the shape covers, so that painting a small shape looks at few pixels.
+struct Shape {
+    std::function<double(double x, double y)> distance;
+    Box box;
+    double operator()(double x, double y) const { return distance(x, y); }
+};
 // The colour a filled shape has at a pixel.
 using Shader = std::function<Colour(double x, double y)>;
 
@@ -61,6 +71,8 @@ public:
     // Paints the shape with smooth edges, blended over what is there at the given opacity.
     void Paint(const Shape& shape, const Shader& shader, double opacity = 1.0);
     void Paint(const Shape& shape, Colour c, double opacity = 1.0) { Paint(shape, Solid(c), opacity); }
+    // Paints the shape fading in from its edge: fully opaque only softness pixels inside it.
+    void PaintSoft(const Shape& shape, Colour c, double opacity, double softness);
     // Paints the shape with hard edges: every pixel is either the shape's colour or untouched. Used
     // where the picture meets its see-through background, which must stay exactly one colour.
     void PaintHard(const Shape& shape, const Shader& shader);

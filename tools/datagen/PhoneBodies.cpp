@@ -36,9 +36,7 @@ void Body(Canvas& canvas, const Shape& silhouette, const Shader& face, Colour ri
 
 // Light falling on the left of the face, fading out towards the middle.
 void Sheen(Canvas& canvas, const Shape& silhouette, double strength) {
-    constexpr int kSteps = 6;
-    for (int i = 0; i < kSteps; ++i)
-        canvas.Paint(Intersect(Grow(Ellipse(40, 150, 190, 520), -i * 14.0), Grow(silhouette, -5)), kWhite, strength / kSteps);
+    canvas.PaintSoft(Intersect(Ellipse(40, 150, 190, 520), Grow(silhouette, -5)), kWhite, strength, 80);
 }
 
 // The black glass around the screen, with a little of the room reflected in its border.

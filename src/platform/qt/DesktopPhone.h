@@ -1,0 +1,35 @@
+#pragma once
+
+#include "platform/Clock.h"
+#include "platform/ErrorReporter.h"
+#include "platform/SystemInfo.h"
+#include "platform/qt/QtBrowserView.h"
+#include "platform/qt/TForm1.h"
+#include "shell/Phone.h"
+
+#include <memory>
+
+namespace vq {
+
+// One station on this computer: the core phone on the real browser view, and its window.
+class DesktopPhone {
+public:
+    DesktopPhone(const SystemInfo& system, const Clock& clock, ErrorReporter& errors, EventTrace* trace = nullptr);
+    DesktopPhone(const DesktopPhone&) = delete;
+    DesktopPhone& operator=(const DesktopPhone&) = delete;
+    ~DesktopPhone();
+
+    // The window's creation: start-up runs, then the phone appears.
+    void Start();
+
+    [[nodiscard]] Phone& phone() { return phone_; }
+    [[nodiscard]] TForm1& window() { return *window_; }
+    [[nodiscard]] QtBrowserView& browser() { return browser_; }
+
+private:
+    QtBrowserView browser_;
+    Phone phone_;
+    std::unique_ptr<TForm1> window_;
+};
+
+} // namespace vq

@@ -1,0 +1,170 @@
+#include "platform/qt/MailPanelView.h"
+
+#include "platform/qt/Addresses.h"
+#include "platform/qt/ClickableLabel.h"
+#include "platform/qt/ControlMirror.h"
+#include "platform/qt/PictureStore.h"
+#include "shell/Phone.h"
+
+#include <QComboBox>
+#include <QGuiApplication>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QSignalBlocker>
+
+namespace vq {
+namespace {
+
+template <typename W>
+W* Named(QWidget* parent, const char* name) {
+    auto* widget = new W(parent);
+    widget->setObjectName(QString::fromLatin1(name));
+    return widget;
+}
+
+QStringList Texts(const std::vector<std::u16string>& items) {
+    QStringList texts;
+    for (const std::u16string& item : items) texts << ToQString(item);
+    return texts;
+}
+
+QStringList Items(const QListWidget& list) {
+    QStringList texts;
+    for (int i = 0; i < list.count(); ++i) texts << list.item(i)->text();
+    return texts;
+}
+
+QStringList Items(const QComboBox& box) {
+    QStringList texts;
+    for (int i = 0; i < box.count(); ++i) texts << box.itemText(i);
+    return texts;
+}
+
+// The body field holds its lines as a Windows edit field does, joined by CR LF.
+std::u16string MemoText(const QString& plain) {
+    QString text = plain;
+    return ToU16(text.replace(QLatin1Char('\n'), QStringLiteral("\r\n")));
+}
+
+QString PlainText(const std::u16string& memo) { return ToQString(memo).replace(QStringLiteral("\r\n"), QStringLiteral("\n")); }
+
+void SetFont(QWidget& widget, const Font& font) {
+    const QFont f = FontOf(font);
+    if (widget.font() != f) widget.setFont(f);
+}
+
+void SoftKey(ClickableLabel* key, const RunEvent& run, Phone& phone, void (Phone::*entry)()) {
+    key->setCursor(Qt::PointingHandCursor);
+    QObject::connect(key, &ClickableLabel::clicked, key, [run, &phone, entry] { run([&phone, entry] { (phone.*entry)(); }); });
+}
+
+} // namespace
+
+MailPanelView::MailPanelView(QWidget& form, Phone& phone, const RunEvent& run)
+    : phone_(phone),
+      pnlMail_(Named<QWidget>(&form, "pnlMail")),
+      // Labels first: they lie under the panel's other controls, as graphic controls do.
+      lblMailTitle_(Named<QLabel>(pnlMail_, "lblMailTitle")),
+      lblNewAddress_(Named<QLabel>(pnlMail_, "lblNewAddress")),
+      lblNewSubject_(Named<QLabel>(pnlMail_, "lblNewSubject")),
+      lblMailAddress_(Named<QLabel>(pnlMail_, "lblMailAddress")),
+      lblNewBody_(Named<QLabel>(pnlMail_, "lblNewBody")),
+      ListBox1_(Named<QListWidget>(pnlMail_, "ListBox1")),
+      ComboBoxMail_(Named<QComboBox>(pnlMail_, "ComboBoxMail")),
+      txtNewSubject_(Named<QLineEdit>(pnlMail_, "txtNewSubject")),
+      txtNewBody_(Named<QPlainTextEdit>(pnlMail_, "txtNewBody")),
+      pnlPhoto_(Named<QWidget>(pnlMail_, "pnlPhoto")),
+      pnlPhoto2_(Named<QWidget>(pnlMail_, "pnlPhoto2")),
+      imgPhoto_(Named<QLabel>(pnlPhoto2_, "imgPhoto")),
+      lblMailSend_(Named<QLabel>(pnlMail_, "lblMailSend")),
+      lblButtonLeft_(Named<ClickableLabel>(pnlMail_, "lblButtonLeft")),
+      lblButtonUp_(Named<ClickableLabel>(pnlMail_, "lblButtonUp")),
+      lblButtonRight_(Named<ClickableLabel>(pnlMail_, "lblButtonRight")),
+      lblButtonCenter_(Named<ClickableLabel>(pnlMail_, "lblButtonCenter")) {
+    ComboBoxMail_->setEditable(true);
+    ComboBoxMail_->setInsertPolicy(QComboBox::NoInsert);
+    txtNewBody_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    for (QLabel* label : {lblMailTitle_, lblNewAddress_, lblNewSubject_, lblMailAddress_, lblNewBody_})
+        label->setAttribute(Qt::WA_TransparentForMouseEvents);
+    SoftKey(lblButtonLeft_, run, phone, &Phone::lblButtonLeftClick);
+    SoftKey(lblButtonUp_, run, phone, &Phone::lblButtonUpClick);
+    SoftKey(lblButtonRight_, run, phone, &Phone::lblButtonRightClick);
+    SoftKey(lblButtonCenter_, run, phone, &Phone::lblButtonCenterClick);
+    ConnectList(run);
+    ConnectTyping();
+}
+
+void MailPanelView::ConnectList(const RunEvent& run) {
+    Phone& phone = phone_;
+    const auto click = [&phone, run](int row) {
+        phone.mailPanel.ListBox1.ItemIndex = row;
+        run([&phone] { phone.ListBox1Click(); });
+    };
+    // A click comes when the mouse is released on a row, also the row already chosen; the arrow
+    // keys choose a row without the mouse.
+    QObject::connect(ListBox1_, &QListWidget::itemClicked, ListBox1_,
+                     [this, click](QListWidgetItem* item) { click(ListBox1_->row(item)); });
+    QObject::connect(ListBox1_, &QListWidget::currentRowChanged, ListBox1_, [click](int row) {
+        if (QGuiApplication::mouseButtons() == Qt::NoButton) click(row);
+    });
+}
+
+void MailPanelView::ConnectTyping() {
+    MailPanel& models = phone_.mailPanel;
+    QObject::connect(ComboBoxMail_, &QComboBox::editTextChanged, ComboBoxMail_,
+                     [&models](const QString& text) { models.ComboBoxMail.Text = ToU16(text); });
+    QObject::connect(txtNewSubject_, &QLineEdit::textChanged, txtNewSubject_,
+                     [&models](const QString& text) { models.txtNewSubject.Text = ToU16(text); });
+    QObject::connect(txtNewBody_, &QPlainTextEdit::textChanged, txtNewBody_,
+                     [this, &models] { models.txtNewBody.Text = MemoText(txtNewBody_->toPlainText()); });
+}
+
+void MailPanelView::MirrorTexts() {
+    const MailPanel& m = phone_.mailPanel;
+    // The mirror's own changes are no typing.
+    const QSignalBlocker list(ListBox1_), combo(ComboBoxMail_), subject(txtNewSubject_), body(txtNewBody_);
+    if (Items(*ListBox1_) != Texts(m.ListBox1.Items)) {
+        ListBox1_->clear();
+        ListBox1_->addItems(Texts(m.ListBox1.Items));
+    }
+    if (ListBox1_->currentRow() != m.ListBox1.ItemIndex) ListBox1_->setCurrentRow(m.ListBox1.ItemIndex);
+    if (Items(*ComboBoxMail_) != Texts(m.ComboBoxMail.Items)) {
+        ComboBoxMail_->clear();
+        ComboBoxMail_->addItems(Texts(m.ComboBoxMail.Items));
+    }
+    if (ComboBoxMail_->currentText() != ToQString(m.ComboBoxMail.Text)) ComboBoxMail_->setEditText(ToQString(m.ComboBoxMail.Text));
+    if (txtNewSubject_->text() != ToQString(m.txtNewSubject.Text)) txtNewSubject_->setText(ToQString(m.txtNewSubject.Text));
+    if (txtNewBody_->toPlainText() != PlainText(m.txtNewBody.Text)) txtNewBody_->setPlainText(PlainText(m.txtNewBody.Text));
+}
+
+void MailPanelView::Mirror(PictureStore& pictures) {
+    const MailPanel& m = phone_.mailPanel;
+    ShowPanel(*pnlMail_, phone_.window.pnlMail);
+    for (const auto& [widget, model] : {std::pair{lblMailTitle_, &m.lblMailTitle}, {lblNewAddress_, &m.lblNewAddress},
+                                        {lblNewSubject_, &m.lblNewSubject}, {lblMailAddress_, &m.lblMailAddress},
+                                        {lblNewBody_, &m.lblNewBody}, {lblMailSend_, &m.lblMailSend}})
+        ShowLabel(*widget, *model);
+    for (const auto& [widget, model] : {std::pair{lblButtonLeft_, &m.lblButtonLeft}, {lblButtonUp_, &m.lblButtonUp},
+                                        {lblButtonRight_, &m.lblButtonRight}, {lblButtonCenter_, &m.lblButtonCenter}})
+        ShowLabel(*widget, *model);
+    Place(*ListBox1_, m.ListBox1);
+    SetFont(*ListBox1_, m.ListBox1.font);
+    Place(*ComboBoxMail_, m.ComboBoxMail);
+    SetFont(*ComboBoxMail_, m.ComboBoxMail.font);
+    Place(*txtNewSubject_, m.txtNewSubject);
+    SetFont(*txtNewSubject_, m.txtNewSubject.font);
+    Place(*txtNewBody_, m.txtNewBody);
+    SetFont(*txtNewBody_, m.txtNewBody.font);
+    MirrorTexts();
+    ShowPanel(*pnlPhoto_, m.pnlPhoto);
+    ShowPanel(*pnlPhoto2_, m.pnlPhoto2);
+    Place(*imgPhoto_, m.imgPhoto);
+    imgPhoto_->setScaledContents(m.imgPhoto.stretch);
+    const QPixmap photo = m.imgPhoto.pictureFile.empty() ? QPixmap() : pictures.Plain(m.imgPhoto.pictureFile, QString());
+    if (imgPhoto_->pixmap().cacheKey() != photo.cacheKey()) imgPhoto_->setPixmap(photo);
+    // A notice stays readable over whatever screen follows it.
+    lblMailSend_->raise();
+}
+
+} // namespace vq
