@@ -41,8 +41,7 @@ std::string AddressFromUrl(const QUrl& url) {
 }
 
 bool SameDocument(const QUrl& a, const QUrl& b) {
-    constexpr auto kShape = QUrl::RemoveFragment | QUrl::NormalizePathSegments;
-    return a.adjusted(kShape).toString(QUrl::FullyDecoded) == b.adjusted(kShape).toString(QUrl::FullyDecoded);
+    return a.matches(b, QUrl::RemoveFragment | QUrl::NormalizePathSegments);
 }
 
 QString ToQString(std::u16string_view text) {

@@ -35,6 +35,7 @@ public:
     // The part of the window that shows and takes clicks.
     [[nodiscard]] QRegion VisibleRegion() const { return shape_; }
     [[nodiscard]] MailPanelView& MailPanel() const { return *mailPanel_; }
+    [[nodiscard]] const ModelTimers& Timers() const { return *timers_; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -1,0 +1,180 @@
+#include "Waiting.h"
+
+#include "platform/qt/DesktopPhone.h"
+#include "platform/qt/ModelTimers.h"
+#include "platform/qt/QtBrowserView.h"
+#include "support/Classroom.h"
+
+#include <QInputMethodEvent>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QToolButton>
+#include <QWebEngineView>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+using namespace vq;
+using namespace vqtest;
+
+namespace {
+
+class PhoneWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        classroom.UseSampleContent();
+        station.Start();
+        ASSERT_TRUE(WaitForCompletion(phone().StartPage));
+    }
+    Phone& phone() { return station.phone(); }
+    TForm1& window() { return station.window(); }
+    template <typename W = QWidget>
+    W& Widget(const char* name) {
+        W* widget = window().findChild<W*>(QString::fromLatin1(name));
+        if (!widget) throw std::runtime_error(std::string("no widget ") + name);
+        return *widget;
+    }
+    QRect Geometry(const char* name) { return Widget(name).geometry(); }
+    int Completions(const std::string& address) const {
+        return static_cast<int>(std::count(trace.events.begin(), trace.events.end(), "complete " + address));
+    }
+    bool WaitForCompletion(const std::string& address, int times = 1) {
+        return WaitUntil([&] { return Completions(address) >= times; });
+    }
+    // The pupil taps the home screen's link to the page.
+    void TapLink(const char* page) {
+        station.browser().View()->page()->runJavaScript(
+            QStringLiteral("document.querySelector('a[href$=\"%1\"]').click();").arg(QString::fromLatin1(page)));
+    }
+    void Click(const char* name) { Widget<QAbstractButton>(name).click(); }
+    std::string Data(const std::string& relative) const { return classroom.DataRoot() + relative; }
+
+    Classroom classroom;
+    FixedSystemInfo system{classroom.root.string(), "PC01", "192.168.0.1"};
+    ManualClock clock;
+    RecordingErrorReporter errors;
+    TraceRecorder trace;
+    DesktopPhone station{system, clock, errors, &trace};
+};
+
+} // namespace
+
+TEST_F(PhoneWindowTest, BackOnTheFirstPageOpensTheStartPage) {
+    Click("BitBtnLeft");
+    ASSERT_TRUE(WaitForCompletion(phone().StartPage, 2));
+    EXPECT_EQ(station.browser().CurrentAddress(), phone().StartPage);
+    EXPECT_TRUE(errors.messages.empty());
+}
+
+TEST_F(PhoneWindowTest, TheChargePageReplacesItsVirtualAddressAndItsHandlerRunsOnce) {
+    TapLink("price.html");
+    ASSERT_TRUE(WaitForCompletion(Data("price/tmpPC01price.html")));
+    QTest::qWait(300);
+    EXPECT_EQ(trace.Handlers(), std::vector<std::string>{"price.html"});
+    EXPECT_EQ(Completions("http://velquin.invalid/price.html"), 0);
+    EXPECT_EQ(phone().site.GenerationGuard, 0);
+    EXPECT_TRUE(errors.messages.empty());
+}
+
+TEST_F(PhoneWindowTest, KisekaeShowsTheColourPanelAndSwatchTenThenThreeRestoresTheKeys) {
+    TapLink("kisekae.html");
+    ASSERT_TRUE(WaitUntil([&] { return phone().mail.ScreenMode == "WM"; }));
+    EXPECT_TRUE(Widget("pnlURL").isVisible());
+    EXPECT_EQ(Geometry("WebBrowser1").left(), 500); // out of the 401-pixel window
+
+    Click("SpeedButton10");
+    EXPECT_EQ(Geometry("BitBtnLeft").left(), 1000);
+    EXPECT_EQ(Geometry("BitBtnNet").left(), 1000);
+    EXPECT_EQ(Geometry("BitBtnDown"), QRect(170, 631, 60, 60));
+    EXPECT_LE(window().VisibleRegion().boundingRect().right(), 400); // the keys left the window
+
+    Click("SpeedButton3");
+    EXPECT_EQ(Geometry("BitBtnLeft"), QRect(30, 611, 113, 46));
+    EXPECT_EQ(Geometry("BitBtnNet"), QRect(256, 611, 115, 46));
+    EXPECT_EQ(Geometry("BitBtnDown"), QRect(142, 611, 115, 46));
+    EXPECT_EQ(phone().window.BitBtnDown.glyphFile, Data("body_picture/icon_A_home.bmp"));
+    EXPECT_TRUE(Widget("pnlURL").isVisible()); // the pupil may try another colour
+
+    Click("btnURL");
+    EXPECT_FALSE(Widget("pnlURL").isVisible());
+    EXPECT_EQ(Geometry("WebBrowser1"), QRect(30, 55, 343, 550));
+    ASSERT_TRUE(WaitForCompletion(phone().StartPage, 2));
+    EXPECT_EQ(phone().mail.ScreenMode, "W");
+    EXPECT_TRUE(errors.messages.empty());
+}
+
+TEST_F(PhoneWindowTest, HomeKeyLeavesTheColourPanelForTheStartPage) {
+    TapLink("kisekae.html");
+    ASSERT_TRUE(WaitUntil([&] { return phone().mail.ScreenMode == "WM"; }));
+    phone().sites.BoardShown = 1;
+    Click("BitBtnDown");
+    EXPECT_EQ(Geometry("WebBrowser1").topLeft(), QPoint(30, 55));
+    EXPECT_FALSE(Widget("pnlURL").isVisible());
+    EXPECT_EQ(phone().sites.BoardShown, 0);
+    ASSERT_TRUE(WaitForCompletion(phone().StartPage, 2));
+}
+
+TEST_F(PhoneWindowTest, TheBodysBackgroundColourNeitherShowsNorTakesClicks) {
+    const QRegion shape = window().VisibleRegion();
+    EXPECT_FALSE(shape.contains(QPoint(0, 729)));   // the body picture's lower-left pixel
+    EXPECT_FALSE(shape.contains(QPoint(400, 300))); // the window is a pixel wider than the body
+    EXPECT_TRUE(shape.contains(QPoint(12, 400)));   // the body's edge
+    EXPECT_TRUE(shape.contains(QPoint(200, 300)));  // the screen
+
+    Click("SpeedButton8"); // the slime, which drips between see-through gaps
+    EXPECT_EQ(phone().window.Image1.pictureFile, Data("body_picture/slaim.bmp"));
+    EXPECT_TRUE(window().VisibleRegion().contains(QPoint(64, 712)));
+    EXPECT_FALSE(window().VisibleRegion().contains(QPoint(100, 722)));
+}
+
+TEST_F(PhoneWindowTest, DraggingTheBodyMovesTheWindowAndRecordsWhereItRests) {
+    EXPECT_EQ(window().pos(), QPoint(488, 0));
+    QTest::mousePress(&window(), Qt::LeftButton, {}, QPoint(12, 400));
+    QTest::mouseMove(&window(), QPoint(62, 420));
+    QTest::mouseRelease(&window(), Qt::LeftButton, {}, QPoint(12, 400));
+    EXPECT_EQ(window().pos(), QPoint(538, 20));
+    EXPECT_EQ(phone().window.form.Left, 538);
+    EXPECT_EQ(phone().shell.SavedWindowPos.Left, 538);
+    EXPECT_EQ(phone().shell.SavedWindowPos.Top, 20);
+
+    // The core moves the window too (the arrival shake); the window follows after the event.
+    window().Run([&] { phone().window.form.Left = 553; });
+    EXPECT_EQ(window().pos(), QPoint(553, 20));
+}
+
+TEST_F(PhoneWindowTest, WhatThePupilTypesAndChoosesReachesTheMailModelsAtOnce) {
+    window().Run([&] {
+        phone().window.pnlMail.Visible = true;
+        phone().window.pnlMail.Left = 30;
+        phone().window.pnlMail.Top = 55;
+        phone().mailPanel.ListBox1.Items = {u"メール受信 Box", u"メール送信 Box", u"新規メール作成"};
+    });
+    auto& subject = Widget<QLineEdit>("txtNewSubject");
+    subject.clear();
+    QTest::keyClicks(&subject, QStringLiteral("Re:"));
+    QInputMethodEvent japanese; // what the input method hands over when the pupil confirms a word
+    japanese.setCommitString(QStringLiteral("こんにちは"));
+    QCoreApplication::sendEvent(&subject, &japanese);
+    EXPECT_EQ(phone().mailPanel.txtNewSubject.Text, u"Re:こんにちは");
+
+    auto& list = Widget<QListWidget>("ListBox1");
+    ASSERT_EQ(list.count(), 3);
+    const QRect row = list.visualItemRect(list.item(2));
+    QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, row.center());
+    EXPECT_EQ(phone().mailPanel.ListBox1.ItemIndex, 2);
+}
+
+TEST_F(PhoneWindowTest, TheTimersFollowTheirModels) {
+    const ModelTimers& timers = window().Timers();
+    EXPECT_TRUE(timers.At(1).isActive()); // start-up starts the mail poll
+    EXPECT_EQ(timers.At(1).interval(), 25000);
+    EXPECT_FALSE(timers.At(2).isActive());
+
+    window().Run([&] { phone().window.Timer2 = {30, true}; });
+    EXPECT_TRUE(timers.At(2).isActive());
+    EXPECT_EQ(timers.At(2).interval(), 30);
+    window().Run([&] { phone().window.Timer2.Enabled = false; });
+    EXPECT_FALSE(timers.At(2).isActive());
+}
