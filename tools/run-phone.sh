@@ -1,12 +1,53 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds the program and the sample classroom folder, and starts it there.
-#   bash tools/run-phone.sh        one phone
+# Installs what is missing, builds the program and the sample classroom folder, and starts the phone.
+#   bash tools/run-phone.sh        one phone (station name: the computer's name)
 #   bash tools/run-phone.sh 3      three phones, PC01 to PC03, on one shared classroom folder
+# Without a display (DISPLAY unset) the phones run on a virtual screen started with Xvfb; the script
+# says how to look at it.
 set -euo pipefail
-source "$(dirname "${BASH_SOURCE[0]}")/setup.sh"
-STATIONS="${1:-1}"
-CLASSROOM="$VQ_BUILD/classroom"
+TOOLS="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
+source "$TOOLS/setup.sh"
+source "$TOOLS/virtual-screen.sh"
 
-# Until the desktop phone lands, the phone runs headless through the demo scenario.
+STATIONS="${1:-}"
+if [ -n "$STATIONS" ] && ! [[ "$STATIONS" =~ ^[1-9][0-9]?$ ]]; then
+  echo "usage: bash tools/run-phone.sh [NUMBER-OF-PHONES (1 to 99)]" >&2
+  exit 2
+fi
+CLASSROOM="$VQ_BUILD/classroom"
+PHONE="$VQ_BUILD/src/platform/qt/velquinlan"
+if [ ! -x "$PHONE" ]; then
+  echo "The desktop phone was not built (Qt 6 WebEngine missing?). See the build output above." >&2
+  exit 1
+fi
+
+PIDS=()
+stop_all() {
+  local pid
+  for pid in "${PIDS[@]}"; do kill "$pid" 2>/dev/null || true; done
+  vq_stop_virtual_screen
+}
+trap stop_all EXIT
+trap 'exit 130' INT TERM
+
+if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
+  vq_start_virtual_screen
+  echo "No display here: the phone runs on the virtual screen $DISPLAY (Xvfb)."
+  echo "  To see it:   DISPLAY=$DISPLAY import -window root phone.png   (or: bash tools/screenshot.sh)"
+  echo "  To watch it from a desktop, run this script there instead, or use a VNC server on $DISPLAY."
+fi
+
 cd "$CLASSROOM"
-"$VQ_BUILD/tools/vqsim" "$VQ_SOURCE/tools/demo/charge-demo.vqs"
+if [ -z "$STATIONS" ]; then
+  "$PHONE" &
+  PIDS+=($!)
+else
+  for i in $(seq 1 "$STATIONS"); do
+    station=$(printf 'PC%02d' "$i")
+    VELQUINLAN_STATION="$station" "$PHONE" &
+    PIDS+=($!)
+  done
+  echo "$STATIONS phones (PC01 to $(printf 'PC%02d' "$STATIONS")) on $CLASSROOM; they open on top of each other: drag them apart by their bodies."
+fi
+echo "Close a phone with its 電源 key; Ctrl+C here closes all of them."
+wait

@@ -43,7 +43,7 @@ PhoneWindow DesignedPhoneWindow() {
     w.btnURL.Caption = u"メニューを表示";
     w.btnURL.font = {16, false};
     w.lblURL2 = Placed<Label>(82, 472, 177, 19);
-    w.lblURL2.Caption = u"VelquinLAN 教材用スマートフォン";
+    w.lblURL2.Caption = u"© VelquinLAN";
     w.lblURL2.font = {16, false};
     w.lblURL2.colour = {166, 202, 240};
     w.lblURL2.centred = true;

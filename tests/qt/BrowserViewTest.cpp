@@ -5,6 +5,7 @@
 #include "platform/qt/QtBrowserView.h"
 #include "support/Classroom.h"
 
+#include <QTcpServer>
 #include <QWebEnginePage>
 
 #include <gtest/gtest.h>
@@ -144,4 +145,18 @@ TEST_F(BrowserViewTest, HistoryGoesBackAndForwardAndSaysWhenItCannot) {
     ASSERT_TRUE(WaitUntil([&] { return listener.completed.size() == 4; }));
     EXPECT_EQ(browser.CurrentAddress(), Data("plain.html"));
     EXPECT_FALSE(browser.GoForward());
+}
+
+TEST_F(BrowserViewTest, ALocalPageReachesNoAddressOnTheNetwork) {
+    QTcpServer server; // stands for any web server the page names
+    ASSERT_TRUE(server.listen(QHostAddress::LocalHost));
+    const std::string address = "http://127.0.0.1:" + std::to_string(server.serverPort());
+    classroom.Write("remote.html", "<html><body><img src=\"" + address + "/a.png\"><iframe src=\"" + address +
+                                       "/b.html\"></iframe><script>fetch('" + address + "/c');</script>" +
+                                       "<a id=\"away\" href=\"" + address + "/d.html\">away</a></body></html>\n");
+    Open("remote.html");
+    InPage("document.getElementById('away').click();"); // a link the core lets load
+    ASSERT_TRUE(WaitUntil([&] { return listener.completed.size() == 2; }));
+    QTest::qWait(300);
+    EXPECT_FALSE(server.hasPendingConnections());
 }
