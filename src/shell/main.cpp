@@ -11,6 +11,11 @@
 #include <QMessageBox>
 
 int main(int argc, char** argv) {
+    // The phone places, shapes and shakes its own window, which Wayland does not let a program do;
+    // under a Wayland desktop it runs through the desktop's X server.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&
+        !qEnvironmentVariableIsEmpty("DISPLAY"))
+        qputenv("QT_QPA_PLATFORM", "xcb");
     // Qt WebEngine draws through a context shared with the widgets; it must be asked for first.
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
@@ -31,6 +36,9 @@ int main(int argc, char** argv) {
     vq::SystemClock clock;
     vq::MessageBoxErrorReporter errors;
     vq::DesktopPhone station(system, clock, errors);
+    // The power key ends the program even while an error message is still open.
+    QApplication::setQuitOnLastWindowClosed(false);
+    QObject::connect(&station.window(), &vq::TForm1::closed, &app, &QApplication::quit);
     station.Start();
     return QApplication::exec();
 }

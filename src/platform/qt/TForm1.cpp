@@ -120,6 +120,11 @@ void TForm1::MirrorPosition() {
     if (pos() != place) move(place);
 }
 
+void TForm1::closeEvent(QCloseEvent* event) {
+    QWidget::closeEvent(event);
+    emit closed();
+}
+
 void TForm1::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     const PhoneWindow& w = phone_.window;

@@ -37,7 +37,12 @@ public:
     [[nodiscard]] MailPanelView& MailPanel() const { return *mailPanel_; }
     [[nodiscard]] const ModelTimers& Timers() const { return *timers_; }
 
+signals:
+    // The phone was switched off (or its window closed by the desktop).
+    void closed();
+
 protected:
+    void closeEvent(QCloseEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
