@@ -164,6 +164,13 @@ TEST_F(PhoneWindowTest, WhatThePupilTypesAndChoosesReachesTheMailModelsAtOnce) {
     const QRect row = list.visualItemRect(list.item(2));
     QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, row.center());
     EXPECT_EQ(phone().mailPanel.ListBox1.ItemIndex, 2);
+
+    // The soft keys are the phone's: "もどる" on the mail menu returns to the web page.
+    window().Run([&] { phone().mail.ScreenMode = "M"; });
+    QTest::mouseClick(&Widget("lblButtonRight"), Qt::LeftButton);
+    EXPECT_EQ(phone().mail.ScreenMode, "W");
+    EXPECT_FALSE(Widget("pnlMail").isVisible());
+    EXPECT_EQ(Geometry("WebBrowser1").topLeft(), QPoint(30, 55));
 }
 
 TEST_F(PhoneWindowTest, TheTimersFollowTheirModels) {

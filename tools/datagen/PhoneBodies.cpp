@@ -46,7 +46,7 @@ void ScreenWindow(Canvas& canvas, double left, double top, double width, double 
     canvas.Paint(glass, LinearGradient(left, top, Colour{44, 46, 54}, left + width, top + height, kGlass));
     canvas.Paint(Intersect(glass, Polygon({{left, top + 120}, {left + 190, top}, {left + 250, top}, {left, top + 200}})),
                  kWhite, 0.07);
-    canvas.Paint(RoundRect(kScreenLeft, kScreenTop, kScreenWidth, kScreenHeight, 3), Colour{0, 0, 0});
+    canvas.Paint(RoundRect(kScreenLeft, kScreenTop, kScreenWidth, kScreenHeight, 0), Colour{0, 0, 0});
 }
 
 void Earpiece(Canvas& canvas, double cx, double y, Colour face) {
@@ -189,7 +189,7 @@ Canvas OneKeyBody() {
     Body(canvas, silhouette, Diagonal(pearl), Colour{168, 170, 178});
     Sheen(canvas, silhouette, 0.2);
     canvas.Paint(Grow(RoundRect(kScreenLeft, kScreenTop, kScreenWidth, kScreenHeight, 3), 4), kGlass);
-    canvas.Paint(RoundRect(kScreenLeft, kScreenTop, kScreenWidth, kScreenHeight, 3), Colour{0, 0, 0});
+    canvas.Paint(RoundRect(kScreenLeft, kScreenTop, kScreenWidth, kScreenHeight, 0), Colour{0, 0, 0});
     Earpiece(canvas, 200, 24, Colour{226, 228, 234});
     FrontCamera(canvas, 140, 28);
     Recess(canvas, kPowerLeft - 4, kPowerTop - 4, kPowerWidth + 8, kPowerHeight + 8, 9, Colour{240, 240, 244});
