@@ -14,22 +14,15 @@ namespace {
 // Swatches 1 to 8 show a face drawn into the program; 9 and 10 only their caption.
 QString SwatchFace(int swatch) { return swatch <= 8 ? QStringLiteral("swatch%1.bmp").arg(swatch) : QString(); }
 
-template <typename W>
-W* Named(QWidget* parent, const char* name) {
-    auto* widget = new W(parent);
-    widget->setObjectName(QString::fromLatin1(name));
-    return widget;
-}
-
 } // namespace
 
 ColourPanelView::ColourPanelView(QWidget& form, Phone& phone, const RunEvent& run)
     : phone_(phone),
-      pnlURL_(Named<QWidget>(&form, "pnlURL")),
-      lblURL_(Named<QLabel>(pnlURL_, "lblURL")),
-      Panel1_(Named<QWidget>(pnlURL_, "Panel1")),
-      btnURL_(Named<QPushButton>(pnlURL_, "btnURL")),
-      lblURL2_(Named<QLabel>(pnlURL_, "lblURL2")) {
+      pnlURL_(NamedWidget<QWidget>(&form, "pnlURL")),
+      lblURL_(NamedWidget<QLabel>(pnlURL_, "lblURL")),
+      Panel1_(NamedWidget<QWidget>(pnlURL_, "Panel1")),
+      btnURL_(NamedWidget<QPushButton>(pnlURL_, "btnURL")),
+      lblURL2_(NamedWidget<QLabel>(pnlURL_, "lblURL2")) {
     for (int n = 1; n <= 10; ++n) {
         auto* swatch = new QToolButton(Panel1_);
         swatch->setObjectName(QStringLiteral("SpeedButton%1").arg(n));

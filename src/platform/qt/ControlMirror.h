@@ -4,16 +4,25 @@
 
 #include <QColor>
 #include <QFont>
+#include <QString>
+#include <QWidget>
 
 class QAbstractButton;
 class QLabel;
 class QPixmap;
-class QWidget;
 
 namespace vq {
 
 // How the window's widgets show the core's control models. Each call changes only what differs, so
 // that mirroring after every event costs next to nothing and never disturbs what the pupil is typing.
+
+// A widget named as the control whose model it shows, so that tests and tools find it by that name.
+template <typename W>
+W* NamedWidget(QWidget* parent, const char* name) {
+    auto* widget = new W(parent);
+    widget->setObjectName(QString::fromLatin1(name));
+    return widget;
+}
 
 QFont FontOf(const Font& font);
 QColor ColourOf(const Rgb& rgb);

@@ -16,13 +16,6 @@
 namespace vq {
 namespace {
 
-template <typename W>
-W* Named(QWidget* parent, const char* name) {
-    auto* widget = new W(parent);
-    widget->setObjectName(QString::fromLatin1(name));
-    return widget;
-}
-
 QStringList Texts(const std::vector<std::u16string>& items) {
     QStringList texts;
     for (const std::u16string& item : items) texts << ToQString(item);
@@ -63,25 +56,25 @@ void SoftKey(ClickableLabel* key, const RunEvent& run, Phone& phone, void (Phone
 
 MailPanelView::MailPanelView(QWidget& form, Phone& phone, const RunEvent& run)
     : phone_(phone),
-      pnlMail_(Named<QWidget>(&form, "pnlMail")),
+      pnlMail_(NamedWidget<QWidget>(&form, "pnlMail")),
       // Labels first: they lie under the panel's other controls, as graphic controls do.
-      lblMailTitle_(Named<QLabel>(pnlMail_, "lblMailTitle")),
-      lblNewAddress_(Named<QLabel>(pnlMail_, "lblNewAddress")),
-      lblNewSubject_(Named<QLabel>(pnlMail_, "lblNewSubject")),
-      lblMailAddress_(Named<QLabel>(pnlMail_, "lblMailAddress")),
-      lblNewBody_(Named<QLabel>(pnlMail_, "lblNewBody")),
-      ListBox1_(Named<QListWidget>(pnlMail_, "ListBox1")),
-      ComboBoxMail_(Named<QComboBox>(pnlMail_, "ComboBoxMail")),
-      txtNewSubject_(Named<QLineEdit>(pnlMail_, "txtNewSubject")),
-      txtNewBody_(Named<QPlainTextEdit>(pnlMail_, "txtNewBody")),
-      pnlPhoto_(Named<QWidget>(pnlMail_, "pnlPhoto")),
-      pnlPhoto2_(Named<QWidget>(pnlMail_, "pnlPhoto2")),
-      imgPhoto_(Named<QLabel>(pnlPhoto2_, "imgPhoto")),
-      lblMailSend_(Named<QLabel>(pnlMail_, "lblMailSend")),
-      lblButtonLeft_(Named<ClickableLabel>(pnlMail_, "lblButtonLeft")),
-      lblButtonUp_(Named<ClickableLabel>(pnlMail_, "lblButtonUp")),
-      lblButtonRight_(Named<ClickableLabel>(pnlMail_, "lblButtonRight")),
-      lblButtonCenter_(Named<ClickableLabel>(pnlMail_, "lblButtonCenter")) {
+      lblMailTitle_(NamedWidget<QLabel>(pnlMail_, "lblMailTitle")),
+      lblNewAddress_(NamedWidget<QLabel>(pnlMail_, "lblNewAddress")),
+      lblNewSubject_(NamedWidget<QLabel>(pnlMail_, "lblNewSubject")),
+      lblMailAddress_(NamedWidget<QLabel>(pnlMail_, "lblMailAddress")),
+      lblNewBody_(NamedWidget<QLabel>(pnlMail_, "lblNewBody")),
+      ListBox1_(NamedWidget<QListWidget>(pnlMail_, "ListBox1")),
+      ComboBoxMail_(NamedWidget<QComboBox>(pnlMail_, "ComboBoxMail")),
+      txtNewSubject_(NamedWidget<QLineEdit>(pnlMail_, "txtNewSubject")),
+      txtNewBody_(NamedWidget<QPlainTextEdit>(pnlMail_, "txtNewBody")),
+      pnlPhoto_(NamedWidget<QWidget>(pnlMail_, "pnlPhoto")),
+      pnlPhoto2_(NamedWidget<QWidget>(pnlMail_, "pnlPhoto2")),
+      imgPhoto_(NamedWidget<QLabel>(pnlPhoto2_, "imgPhoto")),
+      lblMailSend_(NamedWidget<QLabel>(pnlMail_, "lblMailSend")),
+      lblButtonLeft_(NamedWidget<ClickableLabel>(pnlMail_, "lblButtonLeft")),
+      lblButtonUp_(NamedWidget<ClickableLabel>(pnlMail_, "lblButtonUp")),
+      lblButtonRight_(NamedWidget<ClickableLabel>(pnlMail_, "lblButtonRight")),
+      lblButtonCenter_(NamedWidget<ClickableLabel>(pnlMail_, "lblButtonCenter")) {
     ComboBoxMail_->setEditable(true);
     ComboBoxMail_->setInsertPolicy(QComboBox::NoInsert);
     txtNewBody_->setLineWrapMode(QPlainTextEdit::WidgetWidth);

@@ -23,8 +23,7 @@ const QString kBuiltInBody = QStringLiteral("body.bmp");
 const QString kBuiltInStatusBar = QStringLiteral("status_bar.bmp");
 
 QPushButton* Key(QWidget* form, const char* name) {
-    auto* key = new QPushButton(form);
-    key->setObjectName(QString::fromLatin1(name));
+    auto* key = NamedWidget<QPushButton>(form, name);
     key->setFocusPolicy(Qt::NoFocus); // the keys must not take the typing away from the page
     key->setCursor(Qt::PointingHandCursor);
     return key;
