@@ -89,7 +89,16 @@ void TForm1::MirrorModels() {
     timers_->Mirror(w);
     MirrorShape();
     MirrorPosition();
-    update();
+    // Repainting the body under the browser costs a frame; most events leave the pictures alone.
+    const auto picture = [](const Picture& p) {
+        return QString::fromStdString(p.pictureFile) +
+               QStringLiteral("|%1,%2,%3,%4,%5|").arg(p.Left).arg(p.Top).arg(p.Width).arg(p.Height).arg(p.Visible);
+    };
+    const QString look = picture(w.Image1) + picture(w.Image2);
+    if (look != paintedLook_) {
+        paintedLook_ = look;
+        update();
+    }
 }
 
 void TForm1::MirrorKeys() {

@@ -67,6 +67,7 @@ private:
     std::unique_ptr<MailPanelView> mailPanel_;
     ModelTimers* timers_;
     QRegion shape_;
+    QString paintedLook_; // the pictures the body was last painted with
     // Set while the pupil drags the phone and the window system cannot move it by itself.
     std::optional<QPoint> dragOffset_;
 };
