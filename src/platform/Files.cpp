@@ -15,8 +15,21 @@
 namespace vq {
 namespace {
 
+// The reason in words a teacher can act on.
+std::string Reason(int err) {
+    switch (err) {
+    case ENOENT: return "ファイルまたはフォルダがありません";
+    case EACCES:
+    case EPERM: return "アクセス権がありません";
+    case ENOSPC: return "ディスクがいっぱいです";
+    case EROFS: return "書き込みできない場所です";
+    case EISDIR: return "フォルダです";
+    default: return std::strerror(err);
+    }
+}
+
 [[noreturn]] void Fail(const char* what, const std::string& path, int err) {
-    throw PlatformError(std::string(what) + ": " + Cp932ToUtf8(path) + " (" + std::strerror(err) + ")");
+    throw PlatformError(std::string(what) + ": " + Cp932ToUtf8(path) + "（" + Reason(err) + "）");
 }
 
 class Fd {

@@ -6,6 +6,16 @@
 #include <ostream>
 
 namespace vqsim {
+namespace {
+
+// Byte-wise replace for UTF-8 text (the CP932-aware one would step over UTF-8 bytes wrongly).
+std::string ReplaceBytes(std::string text, const std::string& from, const std::string& to) {
+    for (std::size_t at = text.find(from); at != std::string::npos; at = text.find(from, at + to.size()))
+        text.replace(at, from.size(), to);
+    return text;
+}
+
+} // namespace
 
 // One station: its identity, its browser, its phone and the printer of its events.
 struct Simulator::Station final : vq::EventTrace, vq::ErrorReporter {
@@ -20,14 +30,15 @@ struct Simulator::Station final : vq::EventTrace, vq::ErrorReporter {
     void Event(std::string_view kind, const std::string& text) override {
         out << '[' << name << "] " << kind << ' ' << Printable(text) << '\n';
     }
-    void Report(const std::string& utf8Message) override { out << '[' << name << "] error " << utf8Message << '\n'; }
+    void Report(const std::string& utf8Message) override {
+        out << '[' << name << "] error " << ReplaceBytes(utf8Message, vq::Cp932ToUtf8(dataRoot), "$DATA/") << '\n';
+    }
 
     // CP932 text as printed: UTF-8, the data folder as "$DATA/", line breaks as "\n".
     std::string Printable(const std::string& cp932) const {
-        std::string text = vq::Cp932ToUtf8(cp932);
-        text = vq::ReplaceAll(text, dataRoot, "$DATA/");
-        text = vq::ReplaceAll(text, "\r\n", "\\n");
-        return vq::ReplaceAll(text, "\n", "\\n");
+        std::string text = ReplaceBytes(vq::Cp932ToUtf8(cp932), vq::Cp932ToUtf8(dataRoot), "$DATA/");
+        text = ReplaceBytes(text, "\r\n", "\\n");
+        return ReplaceBytes(text, "\n", "\\n");
     }
     std::string Printable(const std::u16string& wide) const { return Printable(vq::ToNarrow(wide)); }
 
