@@ -218,7 +218,8 @@ TEST_F(SampleContent, HomeScreenAndMenuReachEverySite) {
 
     for (const char* page : {"kyouzai/contents/index.html", "kyouzai/contents/option0-1.html"}) {
         const std::set<std::string> destinations = DestinationsIn(page, Page(page));
-        for (const std::string& destination : wanted) EXPECT_TRUE(destinations.count(destination)) << page << " lacks " << destination;
+        for (const std::string& destination : wanted)
+            EXPECT_TRUE(destinations.count(destination)) << page << " lacks " << destination;
     }
 }
 
