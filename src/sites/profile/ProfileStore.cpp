@@ -6,6 +6,8 @@
 #include "shell/Phone.h"
 #include "sites/profile/ProfileState.h"
 
+#include <filesystem>
+
 namespace vq {
 namespace {
 
@@ -93,7 +95,8 @@ std::optional<ProfileData> ReadProfileDataIfPresent(const Phone& phone, std::str
         return ReadProfileData(phone, id);
     } catch (const PlatformError&) {
         // Only a file that is not there is skipped; one that exists and cannot be read is an error.
-        if (!FileExists(phone.DataPath(ProfileDataPath(id)))) return std::nullopt;
+        std::error_code ignored;
+        if (!std::filesystem::exists(phone.DataPath(ProfileDataPath(id)), ignored)) return std::nullopt;
         throw;
     }
 }
