@@ -30,7 +30,11 @@ TEST(ProfileContent, TheSampleTemplatesCarryAProfileFromCreationToDeletion) {
     station.Fill(0, "3");
     station.Open(VirtualPage("prof_new2.html"));
     EXPECT_NE(shown().find(classroom.DataRoot() + "prof/illustration/illustration03.jpg"), std::string::npos);
-    EXPECT_EQ(station.browser.ReadFormField(31), u""); // the last of the 30 answer inputs
+    // Picture code, password, 30 answers, then the two buttons.
+    EXPECT_EQ(station.browser.ReadFormField(1), u"");
+    EXPECT_EQ(station.browser.ReadFormField(31), u"");
+    EXPECT_EQ(station.browser.ReadFormField(32), u"この番号の絵にする");
+    EXPECT_EQ(station.browser.ReadFormField(33), u"プロフを公開する");
     station.Fill(1, "pw");
     station.Fill(2, "はなこ");
     station.Fill(3, "2年");
@@ -59,6 +63,7 @@ TEST(ProfileContent, TheSampleTemplatesCarryAProfileFromCreationToDeletion) {
     station.Open(VirtualPage("prof_edit4.html"));
     EXPECT_EQ(station.browser.ReadFormField(1), u"pw");
     EXPECT_EQ(station.browser.ReadFormField(2), u"はなこ");
+    EXPECT_EQ(station.browser.ReadFormField(32), u"保存する");
     station.Fill(3, "3年");
     station.Open(VirtualPage("prof_edit5.html"));
     EXPECT_EQ(DataLines(classroom, "prof_edit/090000PC01.dat")[1], "prof/illustration/illustration05.jpg");
