@@ -49,7 +49,7 @@ public:
     void TurnedEllipse(double cx, double cy, double rx, double ry, double angle, Colour c) {
         const double reach = std::max(rx, ry);
         const double cosA = std::cos(angle), sinA = std::sin(angle);
-        Fill(cx - reach, cy - reach, cx + reach, cy + reach, c, [&](double x, double y) {
+        Fill({cx - reach, cy - reach, cx + reach, cy + reach}, c, [&](double x, double y) {
             const double dx = x - cx, dy = y - cy;
             const double u = (dx * cosA + dy * sinA) / rx, v = (-dx * sinA + dy * cosA) / ry;
             return u * u + v * v <= 1.0;
@@ -57,26 +57,13 @@ public:
     }
 
     void Polygon(const std::vector<Point>& points, Colour c) {
-        double left = points[0].x, right = left, top = points[0].y, bottom = top;
-        for (const Point& p : points) {
-            left = std::min(left, p.x);
-            right = std::max(right, p.x);
-            top = std::min(top, p.y);
-            bottom = std::max(bottom, p.y);
-        }
-        Fill(left, top, right, bottom, c, [&](double x, double y) { return Inside(points, x, y); });
+        const Box box = BoundsOf(points, 0);
+        Fill(box, c, [&](double x, double y) { return Inside(points, x, y); });
     }
 
     // A polygon with its corners rounded off by radius: the shape of a rice ball.
     void RoundedPolygon(const std::vector<Point>& corners, double radius, Colour c) {
-        double left = corners[0].x, right = left, top = corners[0].y, bottom = top;
-        for (const Point& p : corners) {
-            left = std::min(left, p.x);
-            right = std::max(right, p.x);
-            top = std::min(top, p.y);
-            bottom = std::max(bottom, p.y);
-        }
-        Fill(left - radius, top - radius, right + radius, bottom + radius, c, [&](double x, double y) {
+        Fill(BoundsOf(corners, radius), c, [&](double x, double y) {
             if (Inside(corners, x, y)) return true;
             for (std::size_t i = 0, j = corners.size() - 1; i < corners.size(); j = i++)
                 if (DistanceToSegment({x, y}, corners[j], corners[i]) <= radius) return true;
@@ -86,7 +73,7 @@ public:
 
     // The part of the circle around (cx, cy) that the circle around (bx, by) does not cover.
     void Crescent(double cx, double cy, double r, double bx, double by, double br, Colour c) {
-        Fill(cx - r, cy - r, cx + r, cy + r, c, [&](double x, double y) {
+        Fill({cx - r, cy - r, cx + r, cy + r}, c, [&](double x, double y) {
             const double ax = x - cx, ay = y - cy, ox = x - bx, oy = y - by;
             return ax * ax + ay * ay <= r * r && ox * ox + oy * oy > br * br;
         });
@@ -179,10 +166,26 @@ private:
         return inside;
     }
 
+    struct Box {
+        double left, top, right, bottom;
+    };
+
+    // The box around the points, widened by margin on every side.
+    static Box BoundsOf(const std::vector<Point>& points, double margin) {
+        Box box{points[0].x, points[0].y, points[0].x, points[0].y};
+        for (const Point& p : points) {
+            box.left = std::min(box.left, p.x);
+            box.right = std::max(box.right, p.x);
+            box.top = std::min(box.top, p.y);
+            box.bottom = std::max(box.bottom, p.y);
+        }
+        return {box.left - margin, box.top - margin, box.right + margin, box.bottom + margin};
+    }
+
     // Sets every pixel of the box whose centre the test accepts.
-    void Fill(double left, double top, double right, double bottom, Colour c, const std::function<bool(double, double)>& test) {
-        for (int py = std::max(0, S(top)); py <= std::min(canvas_.Height() - 1, S(bottom)); ++py)
-            for (int px = std::max(0, S(left)); px <= std::min(canvas_.Width() - 1, S(right)); ++px)
+    void Fill(const Box& box, Colour c, const std::function<bool(double, double)>& test) {
+        for (int py = std::max(0, S(box.top)); py <= std::min(canvas_.Height() - 1, S(box.bottom)); ++py)
+            for (int px = std::max(0, S(box.left)); px <= std::min(canvas_.Width() - 1, S(box.right)); ++px)
                 if (test((px + 0.5) / kScale, (py + 0.5) / kScale)) canvas_.Set(px, py, c);
     }
 
