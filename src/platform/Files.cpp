@@ -65,8 +65,9 @@ std::string ReadAll(const std::string& path) {
     return data;
 }
 
-std::vector<std::string> ReadLines(const std::string& path) {
-    const std::string data = ReadAll(path);
+std::vector<std::string> ReadLines(const std::string& path) { return SplitLines(ReadAll(path)); }
+
+std::vector<std::string> SplitLines(std::string_view data) {
     std::vector<std::string> lines;
     std::size_t start = 0;
     while (start < data.size()) {
