@@ -46,6 +46,9 @@ void EndReceiveNotice(Phone& phone) {
 } // namespace
 
 void StartReceiveNotice(Phone& phone) {
+    // A window the pupil has not touched since start has no hit test behind it yet; it rests where
+    // it stands. A shake already running leaves its resting place as it is.
+    if (!phone.window.Timer2.Enabled) phone.shell.SavedWindowPos = {phone.window.form.Top, phone.window.form.Left};
     phone.mail.ReceiveNoticeTicks = 0;
     phone.window.Timer2 = {kShakeIntervalMs, true};
 }
