@@ -29,7 +29,7 @@ void TakeInbox(Phone& phone) {
     }
     if (titles.empty()) return;
     StartReceiveNotice(phone);
-    for (std::u16string_view title : titles) LogActivity(phone, title);
+    LogActivities(phone, titles);
 }
 
 } // namespace vq

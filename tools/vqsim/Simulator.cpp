@@ -23,11 +23,12 @@ struct Simulator::Station final : vq::EventTrace, vq::ErrorReporter {
     void Report(const std::string& utf8Message) override { out << '[' << name << "] error " << utf8Message << '\n'; }
 
     // CP932 text as printed: UTF-8, the data folder as "$DATA/", line breaks as "\n".
+    // The replacements work on the CP932 text: ReplaceAll steps over double-byte characters, which
+    // would swallow a line break after a character in UTF-8.
     std::string Printable(const std::string& cp932) const {
-        std::string text = vq::Cp932ToUtf8(cp932);
-        text = vq::ReplaceAll(text, dataRoot, "$DATA/");
+        std::string text = vq::ReplaceAll(cp932, dataRoot, "$DATA/");
         text = vq::ReplaceAll(text, "\r\n", "\\n");
-        return vq::ReplaceAll(text, "\n", "\\n");
+        return vq::Cp932ToUtf8(vq::ReplaceAll(text, "\n", "\\n"));
     }
     std::string Printable(const std::u16string& wide) const { return Printable(vq::ToNarrow(wide)); }
 
