@@ -1,7 +1,6 @@
 #include "platform/Files.h"
 
-#include "platform/PlatformError.h"
-#include "platform/Text.h"
+#include "platform/PosixIo.h"
 
 #include <dirent.h>
 #include <fcntl.h>
@@ -10,14 +9,12 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <cstring>
 
 namespace vq {
 namespace {
 
-[[noreturn]] void Fail(const char* what, const std::string& path, int err) {
-    throw PlatformError(std::string(what) + ": " + Cp932ToUtf8(path) + " (" + std::strerror(err) + ")");
-}
+using posix::Fail;
+using posix::WriteWhole;
 
 class Fd {
 public:
@@ -32,17 +29,6 @@ public:
 private:
     int fd_;
 };
-
-void WriteWhole(int fd, std::string_view data, const std::string& path) {
-    while (!data.empty()) {
-        const ssize_t n = ::write(fd, data.data(), data.size());
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            Fail("ファイルに書き込めません", path, errno);
-        }
-        data.remove_prefix(static_cast<std::size_t>(n));
-    }
-}
 
 } // namespace
 

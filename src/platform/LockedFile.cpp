@@ -1,6 +1,7 @@
 #include "platform/LockedFile.h"
 
 #include "platform/PlatformError.h"
+#include "platform/PosixIo.h"
 #include "platform/Text.h"
 
 #include <fcntl.h>
@@ -9,7 +10,6 @@
 #include <algorithm>
 #include <cerrno>
 #include <chrono>
-#include <cstring>
 #include <thread>
 #include <utility>
 
@@ -24,9 +24,7 @@ constexpr off_t kLockOffset = off_t{1} << 62;
 // phone never seems frozen.
 constexpr auto kLockPatience = std::chrono::seconds(5);
 
-[[noreturn]] void Fail(const char* what, const std::string& path, int err) {
-    throw PlatformError(std::string(what) + ": " + Cp932ToUtf8(path) + " (" + std::strerror(err) + ")");
-}
+using posix::Fail;
 
 // Errors that say the file system has no byte-range locks at all, rather than that someone holds one.
 bool LocksUnsupported(int err) { return err == ENOLCK || err == EOPNOTSUPP || err == ENOSYS || err == EINVAL; }
@@ -84,14 +82,7 @@ void LockedFile::Append(std::string_view bytes) {
     // Asking for the end makes an NFS or SMB client fetch the file's length from the server; the
     // appending write then lands after what other hosts wrote before they released the lock.
     if (::lseek(fd_, 0, SEEK_END) < 0) Fail("ファイルに追記できません", path_, errno);
-    while (!bytes.empty()) {
-        const ssize_t n = ::write(fd_, bytes.data(), bytes.size());
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            Fail("ファイルに追記できません", path_, errno);
-        }
-        bytes.remove_prefix(static_cast<std::size_t>(n));
-    }
+    posix::WriteWhole(fd_, bytes, path_);
 }
 
 std::string LockedFile::ReadAll() {
