@@ -19,8 +19,9 @@ void ShowEntryBody(Phone& phone, const MailEntry& entry) {
         return;
     }
     PhotoSplit split = SplitPhoto(entry.Body);
+    const std::string photoPath = MailPhotoPath(phone, split.photo); // a name that escapes the folder stops here
     phone.mail.CurrentPhoto = split.photo;
-    LoadPicture(panel.imgPhoto, MailPhotoPath(phone, split.photo));
+    LoadPicture(panel.imgPhoto, photoPath);
     panel.pnlPhoto2.Visible = true;
     panel.txtNewBody.Text = std::move(split.text);
 }

@@ -18,6 +18,7 @@ namespace {
 
 // One byte at 2^62: no data file of the classroom comes near it, and every file system and protocol
 // in use (NFS with 64-bit locks, SMB2, Windows) accepts a lock there.
+static_assert(sizeof(off_t) >= 8, "the lock lies beyond 4 GiB: build with 64-bit file offsets");
 constexpr off_t kLockOffset = off_t{1} << 62;
 
 // Long enough for a station on a slow share to finish its one append or take; short enough that a

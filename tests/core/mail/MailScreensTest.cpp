@@ -194,9 +194,11 @@ TEST_F(MailScreens, AMissingPhotoIsReportedAndTheBodyFieldKeepsItsText) {
     EXPECT_EQ(Utf8(panel().lblMailAddress.Caption), "差出人 PC02");
     // A photo name from another station never reaches outside the photo folder.
     EXPECT_NE(station.errors.messages[0].find("写真の名前"), std::string::npos);
+    EXPECT_TRUE(station.phone.mail.CurrentPhoto.empty());
     panel().ListBox1.ItemIndex = 1;
     station.phone.ListBox1Click();
     EXPECT_EQ(station.errors.messages.size(), 2u);
+    EXPECT_EQ(station.phone.mail.CurrentPhoto, u"PC02000000.jpg"); // named, though its file is missing
 }
 
 TEST_F(MailScreens, TheCentreKeyOpensTheLinkOfTheMailAsALocalPage) {
