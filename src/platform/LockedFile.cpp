@@ -45,7 +45,7 @@ std::optional<LockedFile> LockedFile::OpenExisting(const std::string& path, Acce
 }
 
 LockedFile::LockedFile(LockedFile&& other) noexcept
-    : fd_(std::exchange(other.fd_, -1)), path_(std::move(other.path_)), locked_(other.locked_) {}
+    : fd_(std::exchange(other.fd_, -1)), path_(std::move(other.path_)) {}
 
 LockedFile::~LockedFile() {
     // close() flushes written data to the server before it drops the process's locks on the file,
@@ -63,10 +63,7 @@ void LockedFile::WaitForLock() {
     auto pause = std::chrono::microseconds(50);
     // Polling instead of F_SETLKW: a station that hangs on a share must not freeze this phone.
     for (;;) {
-        if (::fcntl(fd_, F_SETLK, &region) == 0) {
-            locked_ = true;
-            return;
-        }
+        if (::fcntl(fd_, F_SETLK, &region) == 0) return;
         const int err = errno;
         if (err == EINTR) continue;
         if (LocksUnsupported(err)) return;

@@ -39,15 +39,12 @@ public:
     // not be written after the old one was removed.
     [[nodiscard]] bool Replace(std::string_view content);
 
-    [[nodiscard]] bool IsLocked() const { return locked_; }
-
 private:
     LockedFile(int fd, std::string path) : fd_(fd), path_(std::move(path)) {}
     void WaitForLock();
 
     int fd_ = -1;
     std::string path_;
-    bool locked_ = false;
 };
 
 } // namespace vq
