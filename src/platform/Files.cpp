@@ -1,7 +1,6 @@
 #include "platform/Files.h"
 
-#include "platform/PlatformError.h"
-#include "platform/Text.h"
+#include "platform/PosixIo.h"
 
 #include <dirent.h>
 #include <fcntl.h>
@@ -10,27 +9,12 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <cstring>
 
 namespace vq {
 namespace {
 
-// The reason in words a teacher can act on.
-std::string Reason(int err) {
-    switch (err) {
-    case ENOENT: return "ファイルまたはフォルダがありません";
-    case EACCES:
-    case EPERM: return "アクセス権がありません";
-    case ENOSPC: return "ディスクがいっぱいです";
-    case EROFS: return "書き込みできない場所です";
-    case EISDIR: return "フォルダです";
-    default: return std::strerror(err);
-    }
-}
-
-[[noreturn]] void Fail(const char* what, const std::string& path, int err) {
-    throw PlatformError(std::string(what) + ": " + Cp932ToUtf8(path) + "（" + Reason(err) + "）");
-}
+using posix::Fail;
+using posix::WriteWhole;
 
 class Fd {
 public:
@@ -45,17 +29,6 @@ public:
 private:
     int fd_;
 };
-
-void WriteWhole(int fd, std::string_view data, const std::string& path) {
-    while (!data.empty()) {
-        const ssize_t n = ::write(fd, data.data(), data.size());
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            Fail("ファイルに書き込めません", path, errno);
-        }
-        data.remove_prefix(static_cast<std::size_t>(n));
-    }
-}
 
 } // namespace
 
@@ -78,8 +51,9 @@ std::string ReadAll(const std::string& path) {
     return data;
 }
 
-std::vector<std::string> ReadLines(const std::string& path) {
-    const std::string data = ReadAll(path);
+std::vector<std::string> ReadLines(const std::string& path) { return SplitLines(ReadAll(path)); }
+
+std::vector<std::string> SplitLines(std::string_view data) {
     std::vector<std::string> lines;
     std::size_t start = 0;
     while (start < data.size()) {

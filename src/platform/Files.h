@@ -12,6 +12,8 @@ namespace vq {
 
 // The lines of a text file without their line ends (CR LF or LF). Throws when the file cannot be read.
 std::vector<std::string> ReadLines(const std::string& path);
+// The lines of text already read, split the same way.
+std::vector<std::string> SplitLines(std::string_view data);
 // The whole file as bytes.
 std::string ReadAll(const std::string& path);
 

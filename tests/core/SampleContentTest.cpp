@@ -209,6 +209,7 @@ TEST_F(SampleContent, EveryLinkLeadsToAFileOrAPseudoPage) {
 }
 
 TEST_F(SampleContent, HomeScreenAndMenuReachEverySite) {
+    std::vector<std::string> wanted{"prof/prof_top.html", "fortune/fortune_top.html", "s_beginner/s_begin_top.html",
                                     "risk/risk_top.html"};
     for (const char* name : {"bbs.html", "sns.html", "MailStart.html", "kisekae.html", "price.html", "number.html"})
         wanted.push_back(std::string(VirtualSiteRoot) + name);

@@ -239,6 +239,7 @@ void Simulator::Show() {
     line("BitBtnLeft", Geometry(w.BitBtnLeft));
     line("BitBtnNet", Geometry(w.BitBtnNet));
     line("BitBtnDown", Geometry(w.BitBtnDown) + "," + w.BitBtnDown.glyphFile);
+    line("form", std::to_string(w.form.Left) + "," + std::to_string(w.form.Top));
     line("WebBrowser1", std::to_string(w.WebBrowser1.Left) + "," + std::to_string(w.WebBrowser1.Top));
     line("pnlURL", ShownHidden(w.pnlURL));
     line("pnlMail", ShownHidden(w.pnlMail));
