@@ -1,5 +1,7 @@
 #include "sites/ChatBubble.h"
 
+#include "sites/RowPieces.h"
+
 namespace vq {
 namespace {
 
@@ -15,11 +17,15 @@ constexpr std::string_view kOthersBody =
     R"(</font></td><td width="50px"></td></tr><tr><td width="200px" bgcolor="#ffffff">)";
 constexpr std::string_view kOthersEnd = R"(</td></tr><td width="50px"></td></table>)";
 
-void AppendBubble(std::string& page, std::string_view head, std::string_view header, std::string_view body,
-                  std::string_view text, std::string_view end) {
+void AppendBubble(std::string& page, std::string_view head, std::string_view number, std::string_view name,
+                  std::string_view body, std::string_view text, std::string_view end) {
     page += kOpening;
     page += head;
-    page += header;
+    if (!number.empty()) {
+        page += number;
+        page += kIdeographicSpaceCp932;
+    }
+    page += name;
     page += body;
     page += text;
     page += end;
@@ -27,12 +33,12 @@ void AppendBubble(std::string& page, std::string_view head, std::string_view hea
 
 } // namespace
 
-void AppendOwnBubble(std::string& page, std::string_view header, std::string_view text) {
-    AppendBubble(page, kOwnHead, header, kOwnBody, text, kOwnEnd);
+void AppendOwnBubble(std::string& page, std::string_view number, std::string_view name, std::string_view text) {
+    AppendBubble(page, kOwnHead, number, name, kOwnBody, text, kOwnEnd);
 }
 
-void AppendOthersBubble(std::string& page, std::string_view header, std::string_view text) {
-    AppendBubble(page, kOthersHead, header, kOthersBody, text, kOthersEnd);
+void AppendOthersBubble(std::string& page, std::string_view number, std::string_view name, std::string_view text) {
+    AppendBubble(page, kOthersHead, number, name, kOthersBody, text, kOthersEnd);
 }
 
 } // namespace vq

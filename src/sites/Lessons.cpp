@@ -27,7 +27,7 @@ void KeepMessage(Phone& phone, int page, const std::u16string& message) {
 
 std::string MessageBubble(const std::u16string& message) {
     std::string bubble;
-    AppendOwnBubble(bubble, ToNarrow(u"わたし"), ToNarrow(EscapeHtmlLines(message)));
+    AppendOwnBubble(bubble, {}, ToNarrow(u"わたし"), ToNarrow(EscapeHtmlLines(message)));
     return bubble;
 }
 

@@ -33,8 +33,10 @@ std::string PostRecord(const Phone& phone, std::u16string_view name, std::u16str
     return record;
 }
 
+bool IsPostRecord(std::string_view line) { return line.find(kSeparator) != std::string_view::npos; }
+
 std::optional<StoredPost> ParsePostRecord(std::string_view line) {
-    if (line.find(kSeparator) == std::string_view::npos) return std::nullopt;
+    if (!IsPostRecord(line)) return std::nullopt;
     StoredPost post;
     post.station = TakeField(line);
     TakeField(line); // address

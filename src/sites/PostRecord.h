@@ -19,8 +19,11 @@ struct StoredPost {
     std::string_view text; // everything after the fourth separator, further separators included
 };
 
-// nullopt for a line that is no record (no "#c#"): the empty first line of a new file, or a
-// continuation line of a text written before line breaks were encoded. Missing fields are empty.
+// A line is a record when it holds "#c#"; others are the empty first line of a new file, or a
+// continuation line of a text written before line breaks were encoded.
+bool IsPostRecord(std::string_view line);
+
+// nullopt for a line that is no record. Missing fields are empty.
 std::optional<StoredPost> ParsePostRecord(std::string_view line);
 
 } // namespace vq

@@ -23,40 +23,39 @@ void TakePost(Phone& phone, const PostingSite& site) {
     AppendLine(phone.DataPath(site.dataFile), PostRecord(phone, name.empty() ? u"なし" : name, text));
 }
 
-// The posts of a file in file order, as views into data.
-std::vector<StoredPost> ParsePosts(std::string_view data) {
-    std::vector<StoredPost> posts;
-    posts.reserve(data.size() / 64);
+// The lines of a post file that are records, in file order, as views into data.
+std::vector<std::string_view> RecordLines(std::string_view data) {
+    std::vector<std::string_view> records;
+    records.reserve(data.size() / 80);
     while (!data.empty()) {
-        std::size_t end = data.find('\n');
+        const std::size_t end = data.find('\n');
         std::string_view line = data.substr(0, end);
         data = end == std::string_view::npos ? std::string_view{} : data.substr(end + 1);
         if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-        if (auto post = ParsePostRecord(line)) posts.push_back(*post);
+        if (IsPostRecord(line)) records.push_back(line);
     }
-    return posts;
+    return records;
 }
 
-std::string BuildRows(const Phone& phone, const PostingSite& site, const std::vector<StoredPost>& posts,
-                      std::size_t dataSize) {
-    std::string rows;
-    rows.reserve(dataSize * 2 + posts.size() * 320);
+void WriteRows(const Phone& phone, const PostingSite& site, const std::vector<std::string_view>& records,
+               PageSink& sink) {
     std::string name;
     std::string text;
-    const auto append = [&](std::size_t index) {
-        const StoredPost& post = posts[index];
+    const auto write = [&](std::size_t index) {
+        const StoredPost post = *ParsePostRecord(records[index]);
         name.clear();
         text.clear();
         AppendShownText(name, post.name);
         AppendShownText(text, post.text);
-        site.appendRow(rows, ShownPost{static_cast<int>(index + 1), post.station == phone.StationName, name, text});
+        site.appendRow(sink.Text(),
+                       ShownPost{static_cast<int>(index + 1), post.station == phone.StationName, name, text});
+        sink.Pass();
     };
     if (site.order == PostOrder::NewestFirst) {
-        for (std::size_t i = posts.size(); i-- > 0;) append(i);
+        for (std::size_t i = records.size(); i-- > 0;) write(i);
     } else {
-        for (std::size_t i = 0; i < posts.size(); ++i) append(i);
+        for (std::size_t i = 0; i < records.size(); ++i) write(i);
     }
-    return rows;
 }
 
 } // namespace
@@ -66,16 +65,15 @@ void ShowPostingSite(Phone& phone, const PostingSite& site) {
     phone.sites.*site.shown = 1;
 
     const std::string data = ReadAll(phone.DataPath(site.dataFile));
-    const std::vector<StoredPost> posts = ParsePosts(data);
-    const std::string rows = BuildRows(phone, site, posts, data.size());
+    const std::vector<std::string_view> records = RecordLines(data);
 
     LoadTemplate(phone, site.templateFile);
-    ReplaceMarker(phone, kNameMarker, std::to_string(posts.size()) + ToNarrow(u"件あります"));
-    ReplaceMarker(phone, kMainMarker, rows);
+    ReplaceMarker(phone, kNameMarker, std::to_string(records.size()) + ToNarrow(u"件あります"));
     std::string result(site.resultFolder);
     result += "tmp" + phone.StationName;
     result += site.resultName;
-    ShowResultPage(phone, result);
+    ShowResultPageStreaming(phone, kMainMarker, [&](PageSink& sink) { WriteRows(phone, site, records, sink); },
+                            result);
     LogActivity(phone, site.logTitle);
 }
 

@@ -2,31 +2,42 @@
 
 #include "platform/Text.h"
 
+#include <array>
+
 namespace vq {
 namespace {
 
-// The HTML form of a byte that needs one. None of these bytes can be the second byte of a CP932
-// character (those start at 0x40), so testing single bytes is safe.
+// What a byte asks of the copy loop. The five markup bytes and "\" are never the second byte of a
+// CP932 character when that character's first byte is skipped along with it, so one look per
+// character is enough.
+enum class ByteKind : unsigned char { Plain, Lead, Backslash, Markup };
+
+constexpr std::array<ByteKind, 256> Kinds() {
+    std::array<ByteKind, 256> kinds{};
+    for (int b = 0; b < 256; ++b)
+        if (IsLeadByte(static_cast<unsigned char>(b))) kinds[static_cast<std::size_t>(b)] = ByteKind::Lead;
+    kinds['\\'] = ByteKind::Backslash;
+    for (unsigned char c : {'&', '<', '>', '"', '\''}) kinds[c] = ByteKind::Markup;
+    return kinds;
+}
+
+constexpr std::array<ByteKind, 256> kKinds = Kinds();
+
+ByteKind KindOf(char c) { return kKinds[static_cast<unsigned char>(c)]; }
+
 std::string_view EscapeOf(char c) {
     switch (c) {
     case '&': return "&amp;";
     case '<': return "&lt;";
     case '>': return "&gt;";
     case '"': return "&quot;";
-    case '\'': return "&#39;";
-    default: return {};
+    default: return "&#39;";
     }
 }
 
-bool IsPlainByte(char c) { return c != '\\' && EscapeOf(c).empty(); }
-
 // The record escape that starts with the backslash at stored[i]: what it shows and how many bytes it uses.
 std::size_t AppendEscape(std::string& page, std::string_view stored, std::size_t i) {
-    if (i + 1 == stored.size()) {
-        page += '\\';
-        return 1;
-    }
-    const char next = stored[i + 1];
+    const char next = i + 1 < stored.size() ? stored[i + 1] : '\0';
     if (next == 'n') {
         page += "<br>";
         return 2;
@@ -47,19 +58,21 @@ void AppendShownText(std::string& page, std::string_view stored) {
     while (i < stored.size()) {
         // Copy the longest run that needs no work in one go.
         std::size_t run = i;
-        while (run < stored.size()) {
-            if (IsLeadByte(static_cast<unsigned char>(stored[run])) && run + 1 < stored.size()) run += 2;
-            else if (IsPlainByte(stored[run])) ++run;
+        for (;;) {
+            if (run == stored.size()) break;
+            const ByteKind kind = KindOf(stored[run]);
+            if (kind == ByteKind::Plain) ++run;
+            else if (kind == ByteKind::Lead && run + 1 < stored.size()) run += 2;
+            else if (kind == ByteKind::Lead) ++run;
             else break;
         }
         page.append(stored, i, run - i);
         i = run;
         if (i == stored.size()) break;
-        const char c = stored[i];
-        if (c == '\\') {
+        if (KindOf(stored[i]) == ByteKind::Backslash) {
             i += AppendEscape(page, stored, i);
         } else {
-            page += EscapeOf(c);
+            page += EscapeOf(stored[i]);
             ++i;
         }
     }

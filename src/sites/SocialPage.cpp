@@ -8,12 +8,10 @@ namespace vq {
 namespace {
 
 void AppendTimelineRow(std::string& rows, const ShownPost& post) {
-    std::string header;
-    AppendDecimal(header, post.number);
-    header += kIdeographicSpaceCp932;
-    header += post.name;
-    if (post.own) AppendOwnBubble(rows, header, post.text);
-    else AppendOthersBubble(rows, header, post.text);
+    char digits[16];
+    const std::string_view number = DecimalText(digits, post.number);
+    if (post.own) AppendOwnBubble(rows, number, post.name, post.text);
+    else AppendOthersBubble(rows, number, post.name, post.text);
     rows += "\r\n";
 }
 
