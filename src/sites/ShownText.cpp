@@ -7,9 +7,9 @@
 namespace vq {
 namespace {
 
-// What a byte asks of the copy loop. The five markup bytes and "\" are never the second byte of a
-// CP932 character when that character's first byte is skipped along with it, so one look per
-// character is enough.
+// What a byte asks of the copy loop. A lead byte takes its second byte along, so a "\" that ends a
+// double-byte character (as in "ソ" or "表") is never read as the start of an escape; the markup
+// bytes are below 0x40 and can never be a second byte.
 enum class ByteKind : unsigned char { Plain, Lead, Backslash, Markup };
 
 constexpr std::array<ByteKind, 256> Kinds() {
