@@ -22,9 +22,11 @@ void AppendLine(const std::string& path, std::string_view line);
 // Creates or truncates the file and writes content as it is.
 void RewriteFile(const std::string& path, std::string_view content);
 
-// A file rewritten in several writes within one step, for output too large to assemble in memory
-// first. The constructor creates or opens the file; Finish cuts it to what was written and closes
-// it. A writer destroyed unfinished (after an error) closes the file as it is.
+// A file rewritten in several writes within one step, for a station's own result page too large to
+// assemble in memory first. The constructor creates or opens the file, which is then overwritten in
+// place; Finish cuts it to what was written and closes it. A writer destroyed unfinished (after an
+// error) closes the file as it is. Not for shared files that others append to: an append between the
+// last write and the cut would be cut off.
 class FileRewriter {
 public:
     explicit FileRewriter(const std::string& path);

@@ -5,7 +5,7 @@
 namespace vq {
 namespace {
 
-// The fragments are kept as the timelines already in use draw them, spacer cells included.
+// The markup is fixed to the byte, spacer cells included, so that every station draws the one timeline alike.
 constexpr std::string_view kOpening = R"(<table width="90%" class="myTable" border="0">)";
 
 constexpr std::string_view kOwnHead = R"(<tr><td width="50px"></td><td width="200px"><font size="-1" color="#ffffff">No)";
