@@ -84,6 +84,30 @@ void RewriteFile(const std::string& path, std::string_view content) {
     WriteWhole(fd.get(), content, path);
 }
 
+// The file is overwritten in place and cut to its new length at the end rather than truncated first:
+// truncating hands every cached page of the old file back to the kernel only to ask for new ones,
+// which made rewriting a large result page (a board of a hundred thousand posts) ten times slower.
+FileRewriter::FileRewriter(const std::string& path)
+    : path_(path), fd_(::open(path.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0666)) {
+    if (fd_ < 0) Fail("ファイルを書き込めません", path_, errno);
+}
+
+FileRewriter::~FileRewriter() {
+    if (fd_ >= 0) ::close(fd_);
+}
+
+void FileRewriter::Write(std::string_view bytes) {
+    WriteWhole(fd_, bytes, path_);
+    written_ += bytes.size();
+}
+
+void FileRewriter::Finish() {
+    if (::ftruncate(fd_, static_cast<off_t>(written_)) != 0) Fail("ファイルを書き込めません", path_, errno);
+    const int fd = fd_;
+    fd_ = -1;
+    if (::close(fd) != 0) Fail("ファイルを書き込めません", path_, errno);
+}
+
 void CreateIfMissing(const std::string& path, std::string_view content) {
     Fd fd(::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
     if (fd.get() < 0) {
