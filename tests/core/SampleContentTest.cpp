@@ -22,13 +22,6 @@ using namespace vqtest;
 
 namespace {
 
-// EXPECTED LATER: entry points of sites whose pages land with their own site. A link to one of these may
-// point at a missing file until then; delete the line when the site's pages are in content/.
-const std::set<std::string> kEntryPointsExpectedLater{
-    "fortune/fortune_top.html",
-    "s_beginner/s_begin_top.html",
-    "risk/risk_top.html",
-};
 
 struct TeachingPage {
     std::string name;
@@ -121,7 +114,7 @@ std::string BrokenLink(const fs::path& data, const std::string& page, const std:
     if (destination.empty()) return "leads out of the classroom";
     if (destination.rfind(VirtualSiteRoot, 0) == 0)
         return DispatcherCatches(destination) ? std::string() : "no page handler has this name";
-    if (fs::is_regular_file(data / destination) || kEntryPointsExpectedLater.count(destination)) return {};
+    if (fs::is_regular_file(data / destination)) return {};
     // Forms and links may name a pseudo page relative to the page; the dispatcher catches those too.
     return DispatcherCatches("data/" + destination) ? std::string() : "no such file";
 }

@@ -36,6 +36,9 @@ public:
     std::filesystem::path root;
 };
 
+// The lines of a data file as UTF-8, without their CR LF.
+std::vector<std::string> DataLines(const Classroom& classroom, const std::string& relative);
+
 // Records what a phone does, in the words vqsim prints.
 struct TraceRecorder final : vq::EventTrace {
     void Event(std::string_view kind, const std::string& text) override {

@@ -38,15 +38,6 @@ void CreateProfile(Station& station, const std::string& password, const std::str
     station.Open(VirtualPage("prof_new3.html"));
 }
 
-std::vector<std::string> DataLines(const Classroom& classroom, const std::string& relative) {
-    const std::string text = classroom.Read(relative);
-    std::vector<std::string> lines;
-    std::size_t start = 0;
-    for (std::size_t end; (end = text.find("\r\n", start)) != std::string::npos; start = end + 2)
-        lines.push_back(text.substr(start, end - start));
-    return lines;
-}
-
 namespace {
 
 std::vector<std::string> RowCells(const Classroom& classroom, const std::string& station, int cell) {

@@ -18,8 +18,6 @@ std::string VirtualPage(const std::string& page);
 void CreateProfile(Station& station, const std::string& password, const std::string& name,
                    const std::string& hobby);
 
-// The lines of a data file (UTF-8) without their CR LF.
-std::vector<std::string> DataLines(const Classroom& classroom, const std::string& relative);
 
 // The names shown in the rows of the station's result page, in order.
 std::vector<std::string> ListedNames(const Classroom& classroom, const std::string& station);

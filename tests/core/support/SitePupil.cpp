@@ -13,14 +13,4 @@ void Submit(Station& station, std::string_view page, const std::vector<std::stri
     station.Open(VirtualPage(page));
 }
 
-std::vector<std::string> DataLines(const Classroom& classroom, const std::string& relative) {
-    std::vector<std::string> lines;
-    std::istringstream in(classroom.Read(relative));
-    for (std::string line; std::getline(in, line);) {
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        lines.push_back(line);
-    }
-    return lines;
-}
-
 } // namespace vqtest

@@ -16,7 +16,5 @@ std::string VirtualPage(std::string_view page);
 // Types the values into the first elements of the shown page's form and submits it to the page.
 void Submit(Station& station, std::string_view page, const std::vector<std::string>& values);
 
-// The lines of a data file (UTF-8), without the CR LF that ends each.
-std::vector<std::string> DataLines(const Classroom& classroom, const std::string& relative);
 
 } // namespace vqtest
