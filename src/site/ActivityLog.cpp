@@ -10,12 +10,20 @@ std::string ActivityLogPath(const Phone& phone) { return phone.DataPath("log/log
 
 namespace {
 
+// A detail is text a pupil typed (a fortune's subject); a line break in it would start a log line of
+// its own that the bill counts as another event.
+std::u16string OnOneLine(std::u16string text) {
+    for (char16_t& c : text)
+        if (c == u'\r' || c == u'\n') c = u' ';
+    return text;
+}
+
 std::string ActivityLogLine(const Phone& phone) {
     std::u16string line = ToWide(phone.StationName + "," + phone.StationAddress + "," +
                                  TimeStampText(phone.clock.Now()) + ",");
     line += phone.site.LogTitle;
     line += u",";
-    line += phone.site.LogDetail;
+    line += OnOneLine(phone.site.LogDetail);
     return ToNarrow(line);
 }
 
