@@ -86,6 +86,22 @@ protected:
     Station station{classroom, "PC01", clock, "10.0.0.1", &camera};
 };
 
+// A station whose capture device is a recording one, on the new-mail screen.
+class CameraDevice : public ::testing::Test {
+protected:
+    void SetUp() override {
+        classroom.PrepareForStartUp();
+        station.Start();
+        OpenMailMenu(station);
+        ChooseMenuRow(station, 2);
+    }
+
+    Classroom classroom;
+    ManualClock clock;
+    RecordingCapture device;
+    Station station{classroom, "PC01", clock, "10.0.0.1", &device};
+};
+
 const std::string kSnapshot = "tmp_photo/PC01.jpg";
 
 } // namespace
@@ -178,17 +194,8 @@ TEST_F(CameraTest, ASnapshotThatCannotBeStoredIsReportedAndThePhotoIsStillAttach
     EXPECT_TRUE(ListFiles(Data("mail_photo")).empty());
 }
 
-TEST(CameraDevice, IsDrivenInTheOrderOfTheCaptureWindow) {
-    Classroom classroom;
-    classroom.PrepareForStartUp();
-    ManualClock clock;
-    RecordingCapture device;
-    Station station{classroom, "PC01", clock, "10.0.0.1", &device};
-    station.Start();
-    EXPECT_EQ(device.calls, std::vector<std::string>{"create 160x120"});
-    OpenMailMenu(station);
-    ChooseMenuRow(station, 2);
-
+TEST_F(CameraDevice, IsDrivenInTheOrderOfTheCaptureWindow) {
+    EXPECT_EQ(device.calls, std::vector<std::string>{"create 160x120"}); // at start-up
     device.calls.clear();
     PressCameraKey(station);
     const std::vector<std::string> preview{"connect", "scale on", "rate 15", "preview on", "resize 160x120"};
@@ -207,15 +214,7 @@ TEST(CameraDevice, IsDrivenInTheOrderOfTheCaptureWindow) {
     EXPECT_EQ(device.calls, failed);
 }
 
-TEST(CameraDevice, TheShotIsThePreviewAreaWithWhatTheCameraShowsAtItsTopLeft) {
-    Classroom classroom;
-    classroom.PrepareForStartUp();
-    ManualClock clock;
-    RecordingCapture device;
-    Station station{classroom, "PC01", clock, "10.0.0.1", &device};
-    station.Start();
-    OpenMailMenu(station);
-    ChooseMenuRow(station, 2);
+TEST_F(CameraDevice, TheShotIsThePreviewAreaWithWhatTheCameraShowsAtItsTopLeft) {
     const Rgb area = station.phone.mailPanel.pnlPhoto.colour;
     const auto areaColour = Filled(160, 120, static_cast<std::uint8_t>(area.red), static_cast<std::uint8_t>(area.green),
                                    static_cast<std::uint8_t>(area.blue));
@@ -235,7 +234,7 @@ TEST(CameraDevice, TheShotIsThePreviewAreaWithWhatTheCameraShowsAtItsTopLeft) {
     EXPECT_TRUE(station.errors.messages.empty());
 }
 
-TEST(CameraDevice, WithoutACaptureWindowTheKeyOnlyShowsTheEmptyArea) {
+TEST(NoCaptureWindow, TheUpKeyOnlyShowsTheEmptyPreviewArea) {
     Classroom classroom;
     classroom.PrepareForStartUp();
     ManualClock clock;
