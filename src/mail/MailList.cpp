@@ -21,7 +21,7 @@ void ShowEntryBody(Phone& phone, const MailEntry& entry) {
     PhotoSplit split = SplitPhoto(entry.Body);
     const std::string photoPath = MailPhotoPath(phone, split.photo); // a name that escapes the folder stops here
     phone.mail.CurrentPhoto = split.photo;
-    LoadPicture(panel.imgPhoto, photoPath);
+    LoadPhoto(panel.imgPhoto, photoPath);
     panel.pnlPhoto2.Visible = true;
     panel.txtNewBody.Text = std::move(split.text);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "mail/MailEntry.h"
+#include "platform/Capture.h"
 
 #include <string>
 #include <vector>
@@ -17,6 +18,7 @@ struct MailState {
     int ReceivedCount = 0;
     int SentCount = 0;
     std::u16string CurrentPhoto;  // file name of the photo last taken or shown
+    Capture* CaptureWindow = nullptr; // the camera's preview window made at start-up; null without one
     int ReceiveNoticeTicks = 0;   // steps of the arrival shake done
     int SendNoticeTicks = 0;      // seconds of the send notice done
 };

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/RgbImage.h"
+
 #include <string>
 #include <vector>
 
@@ -69,6 +71,7 @@ struct Panel : Control {
 
 struct Picture : Control {
     std::string pictureFile; // full path of the picture shown; empty for the designed picture
+    RgbImage image;          // a photo the program decoded or took; drawn instead of pictureFile when not empty
     bool stretch = false;
     bool transparent = false;
 };

@@ -1,5 +1,6 @@
 #include "Simulator.h"
 
+#include "platform/TestPatternCapture.h"
 #include "platform/Text.h"
 #include "site/VirtualSite.h"
 
@@ -25,7 +26,8 @@ struct Simulator::Station final : vq::EventTrace, vq::ErrorReporter {
           dataRoot(root.string() + "/data/"),
           out(output),
           system(root.string(), stationName, address),
-          phone(vq::PhoneServices{browser, clock, *this, system, this, seed}) {}
+          camera(clock),
+          phone(vq::PhoneServices{browser, clock, *this, system, this, seed, &camera}) {}
 
     void Event(std::string_view kind, const std::string& text) override {
         out << '[' << name << "] " << kind << ' ' << Printable(text) << '\n';
@@ -47,6 +49,7 @@ struct Simulator::Station final : vq::EventTrace, vq::ErrorReporter {
     std::ostream& out;
     vq::FixedSystemInfo system;
     vq::FakeBrowser browser;
+    vq::TestPatternCapture camera; // every simulated station films the test pattern
     vq::Phone phone;
 };
 

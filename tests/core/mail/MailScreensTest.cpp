@@ -1,4 +1,5 @@
 #include "platform/Files.h"
+#include "platform/Jpeg.h"
 #include "platform/Text.h"
 #include "support/Classroom.h"
 #include "support/MailDesk.h"
@@ -6,7 +7,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <fstream>
 
 using namespace vq;
 using namespace vqtest;
@@ -174,11 +174,12 @@ TEST_F(MailScreens, TheBackKeyWalksFromEveryScreenTowardsTheWeb) {
 }
 
 TEST_F(MailScreens, AReceivedPhotoIsShownAndBecomesTheCurrentPhoto) {
-    std::ofstream(classroom.root / "data/mail_photo/PC02134512.jpg", std::ios::binary) << "\xFF\xD8 jpeg";
+    WriteJpegFile(classroom.DataRoot() + "mail_photo/PC02134512.jpg", RgbImage(160, 120), 100);
     Arrive("PC02", "photo", "見て{Photo}PC02134512.jpg");
     OpenReceivedBox();
     EXPECT_TRUE(panel().pnlPhoto2.Visible);
     EXPECT_EQ(panel().imgPhoto.pictureFile, classroom.DataRoot() + "mail_photo/PC02134512.jpg");
+    EXPECT_EQ(panel().imgPhoto.image.width, 160);
     EXPECT_EQ(Utf8(panel().txtNewBody.Text), "見て");
     EXPECT_EQ(station.phone.mail.CurrentPhoto, u"PC02134512.jpg");
     EXPECT_TRUE(station.errors.messages.empty());

@@ -100,9 +100,9 @@ std::vector<std::string> TraceRecorder::Handlers() const {
 }
 
 Station::Station(const Classroom& classroom, const std::string& name, vq::ManualClock& clock,
-                 const std::string& address)
+                 const std::string& address, vq::Capture* camera)
     : system(classroom.root.string(), name, address),
-      phone(vq::PhoneServices{browser, clock, errors, system, &trace, 1}) {}
+      phone(vq::PhoneServices{browser, clock, errors, system, &trace, 1, camera}) {}
 
 void Station::Start() {
     phone.FormCreate();
