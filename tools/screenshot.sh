@@ -6,6 +6,7 @@
 #   "click X Y"          a click with the left button
 #   "drag X Y DX DY"     press at X Y, move by DX DY, release
 #   "scroll X Y N"       N turns of the mouse wheel down (up when N is negative)
+#   "type TEXT"          typed into whatever has the keyboard (click into a field first)
 #   "wait SECONDS"
 #   "shot FILE.png"      a picture now (OUT.png is always taken at the end)
 # Example: the phone dragged to the left, and the page scrolled down:
@@ -81,6 +82,7 @@ for step in "$@"; do
       button=5; [ "$c" -lt 0 ] && button=4
       xdotool click --repeat "${c#-}" --delay 50 "$button" ;;
     wait) sleep "$a" ;;
+    type) xdotool type --delay 40 -- "${step#type }" ;;
     shot) (cd "$CALLER_DIR" && shoot "$(realpath -m "$a")") ;;
     *) echo "unknown step: $step" >&2; exit 2 ;;
   esac

@@ -1,7 +1,6 @@
 #include "platform/Files.h"
 
-#include "platform/PlatformError.h"
-#include "platform/Text.h"
+#include "platform/PosixIo.h"
 
 #include <dirent.h>
 #include <fcntl.h>
@@ -10,14 +9,12 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <cstring>
 
 namespace vq {
 namespace {
 
-[[noreturn]] void Fail(const char* what, const std::string& path, int err) {
-    throw PlatformError(std::string(what) + ": " + Cp932ToUtf8(path) + " (" + std::strerror(err) + ")");
-}
+using posix::Fail;
+using posix::WriteWhole;
 
 class Fd {
 public:
@@ -32,17 +29,6 @@ public:
 private:
     int fd_;
 };
-
-void WriteWhole(int fd, std::string_view data, const std::string& path) {
-    while (!data.empty()) {
-        const ssize_t n = ::write(fd, data.data(), data.size());
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            Fail("ファイルに書き込めません", path, errno);
-        }
-        data.remove_prefix(static_cast<std::size_t>(n));
-    }
-}
 
 } // namespace
 
@@ -65,8 +51,9 @@ std::string ReadAll(const std::string& path) {
     return data;
 }
 
-std::vector<std::string> ReadLines(const std::string& path) {
-    const std::string data = ReadAll(path);
+std::vector<std::string> ReadLines(const std::string& path) { return SplitLines(ReadAll(path)); }
+
+std::vector<std::string> SplitLines(std::string_view data) {
     std::vector<std::string> lines;
     std::size_t start = 0;
     while (start < data.size()) {
@@ -95,6 +82,30 @@ void RewriteFile(const std::string& path, std::string_view content) {
     Fd fd(::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666));
     if (fd.get() < 0) Fail("ファイルを書き込めません", path, errno);
     WriteWhole(fd.get(), content, path);
+}
+
+// The file is overwritten in place and cut to its new length at the end rather than truncated first:
+// truncating hands every cached page of the old file back to the kernel only to ask for new ones,
+// which made rewriting a large result page (a board of a hundred thousand posts) ten times slower.
+FileRewriter::FileRewriter(const std::string& path)
+    : path_(path), fd_(::open(path.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0666)) {
+    if (fd_ < 0) Fail("ファイルを書き込めません", path_, errno);
+}
+
+FileRewriter::~FileRewriter() {
+    if (fd_ >= 0) ::close(fd_);
+}
+
+void FileRewriter::Write(std::string_view bytes) {
+    WriteWhole(fd_, bytes, path_);
+    written_ += bytes.size();
+}
+
+void FileRewriter::Finish() {
+    if (::ftruncate(fd_, static_cast<off_t>(written_)) != 0) Fail("ファイルを書き込めません", path_, errno);
+    const int fd = fd_;
+    fd_ = -1;
+    if (::close(fd) != 0) Fail("ファイルを書き込めません", path_, errno);
 }
 
 void CreateIfMissing(const std::string& path, std::string_view content) {

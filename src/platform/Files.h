@@ -12,6 +12,8 @@ namespace vq {
 
 // The lines of a text file without their line ends (CR LF or LF). Throws when the file cannot be read.
 std::vector<std::string> ReadLines(const std::string& path);
+// The lines of text already read, split the same way.
+std::vector<std::string> SplitLines(std::string_view data);
 // The whole file as bytes.
 std::string ReadAll(const std::string& path);
 
@@ -21,6 +23,27 @@ void AppendLine(const std::string& path, std::string_view line);
 
 // Creates or truncates the file and writes content as it is.
 void RewriteFile(const std::string& path, std::string_view content);
+
+// A file rewritten in several writes within one step, for a station's own result page too large to
+// assemble in memory first. The constructor creates or opens the file, which is then overwritten in
+// place; Finish cuts it to what was written and closes it. A writer destroyed unfinished (after an
+// error) closes the file as it is. Not for shared files that others append to: an append between the
+// last write and the cut would be cut off.
+class FileRewriter {
+public:
+    explicit FileRewriter(const std::string& path);
+    FileRewriter(const FileRewriter&) = delete;
+    FileRewriter& operator=(const FileRewriter&) = delete;
+    ~FileRewriter();
+
+    void Write(std::string_view bytes);
+    void Finish();
+
+private:
+    std::string path_;
+    int fd_;
+    std::uint64_t written_ = 0;
+};
 
 // Creates the file with content only when it does not exist yet; an existing file is left untouched.
 void CreateIfMissing(const std::string& path, std::string_view content);

@@ -274,6 +274,13 @@ std::size_t FindCp932(std::string_view text, std::string_view needle, std::size_
     return std::string_view::npos;
 }
 
+std::size_t FindCp932NoCase(std::string_view text, std::string_view needle, std::size_t from) {
+    if (needle.empty()) return from <= text.size() ? from : std::string_view::npos;
+    for (std::size_t pos = from; pos + needle.size() <= text.size(); pos += CharWidth(text, pos))
+        if (EqualsNoCaseAt(text, pos, needle)) return pos;
+    return std::string_view::npos;
+}
+
 bool MatchesPageName(std::string_view address, std::string_view name) {
     const std::size_t pos = FindCp932(address, name);
     return pos != std::string_view::npos && pos >= 1;

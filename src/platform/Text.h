@@ -26,6 +26,9 @@ constexpr bool IsLeadByte(unsigned char b) { return (b >= 0x81 && b <= 0x9F) || 
 // character boundary itself.
 std::size_t FindCp932(std::string_view text, std::string_view needle, std::size_t from = 0);
 
+// As FindCp932, with ASCII letters compared without regard to case (the rule markers are found by).
+std::size_t FindCp932NoCase(std::string_view text, std::string_view needle, std::size_t from = 0);
+
 // The page-name match rule: the first occurrence of name in address starts at byte position 2 or
 // later (counted from 1). An address that begins with the name does not match.
 bool MatchesPageName(std::string_view address, std::string_view name);

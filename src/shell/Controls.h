@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/RgbImage.h"
+
 #include <string>
 #include <vector>
 
@@ -32,7 +34,7 @@ struct Control {
 struct Label : Control {
     std::u16string Caption;
     Font font;
-    Rgb colour{255, 255, 255};
+    Rgb colour{240, 240, 240}; // a label has the face colour of the panels it lies on unless given its own
     Rgb textColour{0, 0, 0};
     bool centred = false;
 };
@@ -69,6 +71,7 @@ struct Panel : Control {
 
 struct Picture : Control {
     std::string pictureFile; // full path of the picture shown; empty for the designed picture
+    RgbImage image;          // a photo the program decoded or took; drawn instead of pictureFile when not empty
     bool stretch = false;
     bool transparent = false;
 };

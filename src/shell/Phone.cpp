@@ -18,6 +18,7 @@ Phone::Phone(PhoneServices services)
       errors(services.errors),
       system(services.system),
       fixedSeed(services.seed),
+      capture(services.capture),
       trace_(services.trace) {
     browser.SetListener(this);
 }

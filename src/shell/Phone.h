@@ -3,6 +3,7 @@
 #include "mail/MailPanel.h"
 #include "mail/MailState.h"
 #include "platform/BrowserView.h"
+#include "platform/Capture.h"
 #include "platform/Clock.h"
 #include "platform/ErrorReporter.h"
 #include "platform/Random.h"
@@ -28,6 +29,7 @@ struct PhoneServices {
     const SystemInfo& system;
     EventTrace* trace = nullptr;
     std::optional<std::uint32_t> seed; // fixed random seed; otherwise start-up seeds from the clock
+    Capture* capture = nullptr;        // the video-capture device; null on a PC without one
 };
 
 // One station: the window's state and everything the pages share, grouped by subsystem. Every
@@ -73,6 +75,7 @@ public:
     const SystemInfo& system;
     Random random;
     const std::optional<std::uint32_t> fixedSeed;
+    Capture* const capture;
 
     // Identity and paths, fixed at start-up.
     std::string StartPage;

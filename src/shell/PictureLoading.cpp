@@ -1,10 +1,12 @@
 #include "shell/PictureLoading.h"
 
+#include "platform/Jpeg.h"
 #include "platform/PlatformError.h"
 #include "platform/Text.h"
 #include "shell/Controls.h"
 
 #include <fstream>
+#include <utility>
 
 namespace vq {
 namespace {
@@ -23,11 +25,23 @@ void CheckPictureFile(const std::string& path) {
 void LoadPicture(Picture& picture, const std::string& path) {
     CheckPictureFile(path);
     picture.pictureFile = path;
+    picture.image = {};
 }
 
 void LoadGlyph(Button& button, const std::string& path) {
     CheckPictureFile(path);
     button.glyphFile = path;
+}
+
+void LoadPhoto(Picture& picture, const std::string& path) {
+    RgbImage photo = ReadJpegFile(path);
+    picture.pictureFile = path;
+    picture.image = std::move(photo);
+}
+
+void ShowImage(Picture& picture, RgbImage image) {
+    picture.pictureFile.clear();
+    picture.image = std::move(image);
 }
 
 } // namespace vq

@@ -1,5 +1,6 @@
 #include "shell/StartUp.h"
 
+#include "mail/Camera.h"
 #include "platform/Files.h"
 #include "platform/Text.h"
 #include "shell/Keys.h"
@@ -74,7 +75,7 @@ void RunStartUp(Phone& phone) {
     phone.Navigate(phone.StartPage);
     phone.StationName = StationNameFrom(phone.system.ComputerName());
     phone.StationAddress = phone.system.LocalAddress();
-    // The camera is prepared by the camera part of the mail application when it is built.
+    CreateCaptureWindow(phone);
     LoadProfileQuestions(phone);
     CreateStationFiles(phone);
     ChooseRandomBody(phone);

@@ -35,7 +35,7 @@ int main(int argc, char** argv) {
     vq::HostSystemInfo system;
     vq::SystemClock clock;
     vq::MessageBoxErrorReporter errors;
-    vq::DesktopPhone station(system, clock, errors);
+    vq::DesktopPhone station(system, clock, errors, vq::CaptureSourceFromEnvironment());
     // The power key ends the program even while an error message is still open.
     QApplication::setQuitOnLastWindowClosed(false);
     QObject::connect(&station.window(), &vq::TForm1::closed, &app, &QApplication::quit);

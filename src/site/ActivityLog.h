@@ -1,5 +1,6 @@
 #pragma once
 
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -14,5 +15,9 @@ void AppendActivityLog(Phone& phone);
 
 // Sets LogTitle and LogDetail, then appends.
 void LogActivity(Phone& phone, std::u16string_view title, std::u16string_view detail = {});
+
+// Logs one event per title, each with an empty detail, in one write: a poll that brings many mails
+// opens the log once, not once per mail.
+void LogActivities(Phone& phone, std::span<const std::u16string_view> titles);
 
 } // namespace vq

@@ -31,6 +31,37 @@ void ShowResultPage(Phone& phone, std::string_view relative) {
     phone.Navigate(phone.DataPath(relative));
 }
 
+void PageSink::Pass() {
+    constexpr std::size_t kChunk = 1 << 18;
+    if (text_.size() >= kChunk) Flush();
+}
+
+void PageSink::Flush() {
+    file_.Write(text_);
+    text_.clear();
+}
+
+void ShowResultPageStreaming(Phone& phone, std::string_view marker, const std::function<void(PageSink&)>& fill,
+                             std::string_view relative) {
+    const std::string page = ToNarrow(phone.site.PageBuffer);
+    const std::string path = phone.DataPath(relative);
+    FileRewriter file(path);
+    PageSink sink(file);
+    // Occurrences are found left to right in the page as it was; the filled text is never searched.
+    std::size_t pos = 0;
+    for (;;) {
+        const std::size_t hit = marker.empty() ? std::string::npos : FindCp932NoCase(page, marker, pos);
+        sink.Text().append(page, pos, (hit == std::string::npos ? page.size() : hit) - pos);
+        if (hit == std::string::npos) break;
+        fill(sink);
+        pos = hit + marker.size();
+    }
+    sink.Text() += "\r\n";
+    sink.Flush();
+    file.Finish();
+    phone.Navigate(path);
+}
+
 void ShowFilledPage(Phone& phone, std::string_view templatePath, std::string_view cp932Text,
                     std::string_view resultPath) {
     LoadTemplate(phone, templatePath);

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "platform/Files.h"
+
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -21,6 +24,28 @@ void ReplaceMarker(Phone& phone, std::string_view marker, std::string_view cp932
 void WriteResultPage(Phone& phone, std::string_view relative);
 // Writes the page and sends the browser to it.
 void ShowResultPage(Phone& phone, std::string_view relative);
+
+// A large marker text on its way into the result page: the producer appends to Text() and calls
+// Pass() after each piece; once enough has piled up it is written out, so a page of a hundred
+// thousand posts is never held in memory whole.
+class PageSink {
+public:
+    explicit PageSink(FileRewriter& file) : file_(file) {}
+    std::string& Text() { return text_; }
+    void Pass();
+    void Flush();
+
+private:
+    FileRewriter& file_;
+    std::string text_;
+};
+
+// The last step of a page whose main text is very large: the page in PageBuffer is written with fill
+// producing the text of every occurrence of marker (any letter case) straight into the file, and
+// then shown. The text never passes through PageBuffer's UTF-16, so PageBuffer keeps the page as it
+// was before this marker.
+void ShowResultPageStreaming(Phone& phone, std::string_view marker, const std::function<void(PageSink&)>& fill,
+                             std::string_view relative);
 
 // The common path of the simple page handlers: template, one text for "<!--velquinLAN-->", result.
 void ShowFilledPage(Phone& phone, std::string_view templatePath, std::string_view cp932Text,

@@ -1,8 +1,27 @@
 #include "sites/SocialPage.h"
 
-// This site is not built yet: its pages run nothing.
-namespace vq {
+#include "sites/ChatBubble.h"
+#include "sites/PostingSite.h"
+#include "sites/RowPieces.h"
 
-void ShowSocialPage(Phone&, const std::string&) {}
+namespace vq {
+namespace {
+
+void AppendTimelineRow(std::string& rows, const ShownPost& post) {
+    char digits[16];
+    const std::string_view number = DecimalText(digits, post.number);
+    if (post.own) AppendOwnBubble(rows, number, post.name, post.text);
+    else AppendOthersBubble(rows, number, post.name, post.text);
+    rows += "\r\n";
+}
+
+constexpr PostingSite kTimeline{
+    "sns/snsData.dat", "sns/sns.html", "sns/", "sns.html", &SitesState::ChatShown,
+    PostOrder::OldestFirst, AppendTimelineRow, u"sns",
+};
+
+} // namespace
+
+void ShowSocialPage(Phone& phone, const std::string&) { ShowPostingSite(phone, kTimeline); }
 
 } // namespace vq

@@ -15,6 +15,8 @@ protected:
         classroom.PrepareForStartUp();
         classroom.Write("price/price.html", "<html><!--velquinLAN--></html>\n");
         classroom.Write("number/number.html", "<p><!--velquinLAN--></p>\n");
+        classroom.Write("prof/prof_list.html", "<table><!--velquinLAN--></table>\n");
+        classroom.Write("prof_html/123456.html", "<p>profile</p><table border=\"0\"></table>\n");
         station.Start();
         station.trace.events.clear();
     }
@@ -64,13 +66,15 @@ TEST_F(DispatcherTest, AnAddressMatchingTwoNamesRunsBothInTableOrder) {
     // The edit link of a stored profile page: "prof_html" takes the guard, the password page runs anyway.
     station.Open(classroom.DataRoot() + "prof_html/123456prof_password.html");
     EXPECT_EQ(station.trace.Handlers(), (std::vector<std::string>{"prof_html", "prof_password.html"}));
+    EXPECT_TRUE(station.errors.messages.empty());
 }
 
 TEST_F(DispatcherTest, PasswordHandlersTakeTheGuardWithoutTestingIt) {
     station.phone.site.GenerationGuard = 1;
-    station.phone.WebBrowser1BeforeNavigate2(Virtual("prof_delete_password.html"));
+    station.phone.WebBrowser1BeforeNavigate2(classroom.DataRoot() + "prof_html/123456prof_delete_password.html");
     EXPECT_EQ(station.trace.Handlers(), std::vector<std::string>{"prof_delete_password.html"});
     EXPECT_EQ(Guard(), 1);
+    EXPECT_TRUE(station.errors.messages.empty());
     station.phone.WebBrowser1BeforeNavigate2(Virtual("price.html"));
     EXPECT_EQ(station.trace.Handlers().size(), 1u); // guarded rows wait for the guard
 }
@@ -79,6 +83,7 @@ TEST_F(DispatcherTest, ClearingHandlersLetALaterMatchRunInTheSameEvent) {
     // "prof_editlist.html" frees the guard at its end, so "price.html" in the same address runs too.
     station.phone.WebBrowser1BeforeNavigate2(Virtual("prof_editlist.html/price.html"));
     EXPECT_EQ(station.trace.Handlers(), (std::vector<std::string>{"prof_editlist.html", "price.html"}));
+    EXPECT_TRUE(station.errors.messages.empty());
     station.trace.events.clear();
     station.phone.site.GenerationGuard = 0;
     station.phone.WebBrowser1BeforeNavigate2(Virtual("prof_list.html/price.html"));

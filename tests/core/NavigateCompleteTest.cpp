@@ -1,3 +1,4 @@
+#include "site/ActivityLog.h"
 #include "support/Classroom.h"
 
 #include <gtest/gtest.h>
@@ -47,6 +48,11 @@ TEST_F(NavigateCompleteTest, RiskPageFreesTheGuardAndLogsOnlyTheSignUp) {
     EXPECT_EQ(Log(), "\r\n");
     station.Open("risk/send_spam_mail2.html");
     EXPECT_EQ(Log(), "\r\nPC01,10.1.2.3,2026/12/07 9:05:07,無料会員登録,登録した\r\n");
+}
+
+TEST_F(NavigateCompleteTest, TypedLineBreakInADetailCannotForgeALogLine) {
+    LogActivity(station.phone, u"姓名占い", u"山田\r\nPC01,10.1.2.3,t,アダルトサイト,はい");
+    EXPECT_EQ(DataLines(classroom, "log/log_PC01.dat").size(), 2u);
 }
 
 TEST_F(NavigateCompleteTest, StartPageClearsThePageFlags) {

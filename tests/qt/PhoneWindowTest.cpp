@@ -6,6 +6,7 @@
 #include "support/Classroom.h"
 
 #include <QInputMethodEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -56,7 +57,7 @@ protected:
     ManualClock clock;
     RecordingErrorReporter errors;
     TraceRecorder trace;
-    DesktopPhone station{system, clock, errors, &trace};
+    DesktopPhone station{system, clock, errors, CaptureSource::TestPattern, &trace};
 };
 
 } // namespace
@@ -184,4 +185,25 @@ TEST_F(PhoneWindowTest, TheTimersFollowTheirModels) {
     EXPECT_EQ(timers.At(2).interval(), 30);
     window().Run([&] { phone().window.Timer2.Enabled = false; });
     EXPECT_FALSE(timers.At(2).isActive());
+}
+
+TEST_F(PhoneWindowTest, TheCameraPreviewsInThePhotoAreaAndTheShotIsShownAttached) {
+    window().Run([&] { phone().lblButtonLeftClick(); }); // the mail menu
+    auto& list = Widget<QListWidget>("ListBox1");
+    ASSERT_EQ(list.count(), 3);
+    QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, list.visualItemRect(list.item(2)).center());
+    ASSERT_EQ(phone().mail.ScreenMode, "NM");
+
+    QTest::mouseClick(&Widget("lblButtonUp"), Qt::LeftButton); // カメラ
+    EXPECT_TRUE(Widget("pnlPhoto").isVisible());
+    EXPECT_TRUE(Widget("CaptureWindow").isVisible()); // the live picture lies in the preview area
+    QTest::qWait(200);
+
+    QTest::mouseClick(&Widget("lblButtonUp"), Qt::LeftButton); // 撮影
+    EXPECT_FALSE(Widget("pnlPhoto").isVisible());
+    EXPECT_TRUE(Widget("pnlPhoto2").isVisible());
+    const QPixmap shot = Widget<QLabel>("imgPhoto").pixmap();
+    EXPECT_EQ(shot.size(), QSize(160, 120));
+    EXPECT_TRUE(classroom.Exists("tmp_photo/PC01.jpg"));
+    EXPECT_TRUE(errors.messages.empty());
 }

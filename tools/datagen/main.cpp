@@ -1,6 +1,7 @@
 // vqdata: builds a classroom data folder from the authored content. Text files (UTF-8, LF) become
 // CP932 with CR LF, every folder the program writes to is made, and the pictures are drawn.
 
+#include "Illustrations.h"
 #include "Pictures.h"
 
 #include "platform/Text.h"
@@ -79,6 +80,7 @@ int main(int argc, char** argv) {
         for (const char* folder : kFolders) fs::create_directories(data / folder);
         CopyContent(content, data);
         datagen::DrawPhonePictures((data / "body_picture").string());
+        datagen::DrawIllustrations((data / "prof" / "illustration").string());
     } catch (const std::exception& e) {
         std::cerr << "vqdata: " << e.what() << '\n';
         return 1;

@@ -129,7 +129,7 @@ int main(int argc, char** argv) {
     vq::SystemClock clock;
     StderrReporter errors;
     Completions completions;
-    vq::DesktopPhone station(system, clock, errors, &completions);
+    vq::DesktopPhone station(system, clock, errors, vq::CaptureSource::TestPattern, &completions);
     station.Start();
     const std::string startPage = station.phone().StartPage;
     if (!WaitUntil([&] { return completions.Count(startPage) >= 1; })) return Fail("the start page");

@@ -1,11 +1,22 @@
 #include "Simulator.h"
 
+#include "platform/TestPatternCapture.h"
 #include "platform/Text.h"
 #include "site/VirtualSite.h"
 
 #include <ostream>
 
 namespace vqsim {
+namespace {
+
+// Byte-wise replace for UTF-8 text (the CP932-aware one would step over UTF-8 bytes wrongly).
+std::string ReplaceBytes(std::string text, const std::string& from, const std::string& to) {
+    for (std::size_t at = text.find(from); at != std::string::npos; at = text.find(from, at + to.size()))
+        text.replace(at, from.size(), to);
+    return text;
+}
+
+} // namespace
 
 // One station: its identity, its browser, its phone and the printer of its events.
 struct Simulator::Station final : vq::EventTrace, vq::ErrorReporter {
@@ -15,19 +26,21 @@ struct Simulator::Station final : vq::EventTrace, vq::ErrorReporter {
           dataRoot(root.string() + "/data/"),
           out(output),
           system(root.string(), stationName, address),
-          phone(vq::PhoneServices{browser, clock, *this, system, this, seed}) {}
+          camera(clock),
+          phone(vq::PhoneServices{browser, clock, *this, system, this, seed, &camera}) {}
 
     void Event(std::string_view kind, const std::string& text) override {
         out << '[' << name << "] " << kind << ' ' << Printable(text) << '\n';
     }
-    void Report(const std::string& utf8Message) override { out << '[' << name << "] error " << utf8Message << '\n'; }
+    void Report(const std::string& utf8Message) override {
+        out << '[' << name << "] error " << ReplaceBytes(utf8Message, vq::Cp932ToUtf8(dataRoot), "$DATA/") << '\n';
+    }
 
     // CP932 text as printed: UTF-8, the data folder as "$DATA/", line breaks as "\n".
     std::string Printable(const std::string& cp932) const {
-        std::string text = vq::Cp932ToUtf8(cp932);
-        text = vq::ReplaceAll(text, dataRoot, "$DATA/");
-        text = vq::ReplaceAll(text, "\r\n", "\\n");
-        return vq::ReplaceAll(text, "\n", "\\n");
+        std::string text = ReplaceBytes(vq::Cp932ToUtf8(cp932), vq::Cp932ToUtf8(dataRoot), "$DATA/");
+        text = ReplaceBytes(text, "\r\n", "\\n");
+        return ReplaceBytes(text, "\n", "\\n");
     }
     std::string Printable(const std::u16string& wide) const { return Printable(vq::ToNarrow(wide)); }
 
@@ -36,6 +49,7 @@ struct Simulator::Station final : vq::EventTrace, vq::ErrorReporter {
     std::ostream& out;
     vq::FixedSystemInfo system;
     vq::FakeBrowser browser;
+    vq::TestPatternCapture camera; // every simulated station films the test pattern
     vq::Phone phone;
 };
 
@@ -228,6 +242,7 @@ void Simulator::Show() {
     line("BitBtnLeft", Geometry(w.BitBtnLeft));
     line("BitBtnNet", Geometry(w.BitBtnNet));
     line("BitBtnDown", Geometry(w.BitBtnDown) + "," + w.BitBtnDown.glyphFile);
+    line("form", std::to_string(w.form.Left) + "," + std::to_string(w.form.Top));
     line("WebBrowser1", std::to_string(w.WebBrowser1.Left) + "," + std::to_string(w.WebBrowser1.Top));
     line("pnlURL", ShownHidden(w.pnlURL));
     line("pnlMail", ShownHidden(w.pnlMail));

@@ -1,10 +1,17 @@
 #include "platform/qt/DesktopPhone.h"
 
+#include "platform/qt/MailPanelView.h"
+
 namespace vq {
 
-DesktopPhone::DesktopPhone(const SystemInfo& system, const Clock& clock, ErrorReporter& errors, EventTrace* trace)
-    : phone_(PhoneServices{browser_, clock, errors, system, trace, std::nullopt}),
-      window_(std::make_unique<TForm1>(phone_, browser_, [&errors](const std::string& message) { errors.Report(message); })) {}
+DesktopPhone::DesktopPhone(const SystemInfo& system, const Clock& clock, ErrorReporter& errors, CaptureSource camera,
+                           EventTrace* trace)
+    : capture_(camera),
+      phone_(PhoneServices{browser_, clock, errors, system, trace, std::nullopt, &capture_}),
+      window_(std::make_unique<TForm1>(phone_, browser_, [&errors](const std::string& message) { errors.Report(message); })) {
+    // Start-up lays the camera's preview window into the mail panel's preview area.
+    capture_.SetPreviewArea(&window_->MailPanel().CameraPreview());
+}
 
 DesktopPhone::~DesktopPhone() = default;
 

@@ -4,6 +4,7 @@
 #include "platform/ErrorReporter.h"
 #include "platform/SystemInfo.h"
 #include "platform/qt/QtBrowserView.h"
+#include "platform/qt/QtCapture.h"
 #include "platform/qt/TForm1.h"
 #include "shell/Phone.h"
 
@@ -11,10 +12,11 @@
 
 namespace vq {
 
-// One station on this computer: the core phone on the real browser view, and its window.
+// One station on this computer: the core phone on the real browser view and camera, and its window.
 class DesktopPhone {
 public:
-    DesktopPhone(const SystemInfo& system, const Clock& clock, ErrorReporter& errors, EventTrace* trace = nullptr);
+    DesktopPhone(const SystemInfo& system, const Clock& clock, ErrorReporter& errors, CaptureSource camera,
+                 EventTrace* trace = nullptr);
     DesktopPhone(const DesktopPhone&) = delete;
     DesktopPhone& operator=(const DesktopPhone&) = delete;
     ~DesktopPhone();
@@ -28,6 +30,7 @@ public:
 
 private:
     QtBrowserView browser_;
+    QtCapture capture_;
     Phone phone_;
     std::unique_ptr<TForm1> window_;
 };

@@ -4,6 +4,7 @@
 #include "platform/qt/ClickableLabel.h"
 #include "platform/qt/ControlMirror.h"
 #include "platform/qt/PictureStore.h"
+#include "platform/qt/QtCapture.h"
 #include "shell/Phone.h"
 
 #include <QComboBox>
@@ -131,6 +132,22 @@ void MailPanelView::MirrorTexts() {
     if (txtNewBody_->toPlainText() != PlainText(m.txtNewBody.Text)) txtNewBody_->setPlainText(PlainText(m.txtNewBody.Text));
 }
 
+// A photo the core decoded or took is shown as it holds it; otherwise the picture file, if any.
+void MailPanelView::MirrorPhoto(PictureStore& pictures) {
+    const Picture& model = phone_.mailPanel.imgPhoto;
+    if (!model.image.empty()) {
+        if (shownPhoto_ && shownPhoto_->width == model.image.width && shownPhoto_->height == model.image.height &&
+            shownPhoto_->pixels == model.image.pixels)
+            return;
+        shownPhoto_ = model.image;
+        imgPhoto_->setPixmap(QPixmap::fromImage(ToQImage(model.image)));
+        return;
+    }
+    shownPhoto_.reset();
+    const QPixmap photo = model.pictureFile.empty() ? QPixmap() : pictures.Plain(model.pictureFile, QString());
+    if (imgPhoto_->pixmap().cacheKey() != photo.cacheKey()) imgPhoto_->setPixmap(photo);
+}
+
 void MailPanelView::Mirror(PictureStore& pictures) {
     const MailPanel& m = phone_.mailPanel;
     ShowPanel(*pnlMail_, phone_.window.pnlMail);
@@ -154,8 +171,7 @@ void MailPanelView::Mirror(PictureStore& pictures) {
     ShowPanel(*pnlPhoto2_, m.pnlPhoto2);
     Place(*imgPhoto_, m.imgPhoto);
     imgPhoto_->setScaledContents(m.imgPhoto.stretch);
-    const QPixmap photo = m.imgPhoto.pictureFile.empty() ? QPixmap() : pictures.Plain(m.imgPhoto.pictureFile, QString());
-    if (imgPhoto_->pixmap().cacheKey() != photo.cacheKey()) imgPhoto_->setPixmap(photo);
+    MirrorPhoto(pictures);
     // A notice stays readable over whatever screen follows it.
     lblMailSend_->raise();
 }

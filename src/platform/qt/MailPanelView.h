@@ -1,6 +1,9 @@
 #pragma once
 
+#include "platform/RgbImage.h"
 #include "platform/qt/RunEvent.h"
+
+#include <optional>
 
 class QComboBox;
 class QLabel;
@@ -29,6 +32,7 @@ private:
     void ConnectList(const RunEvent& run);
     void ConnectTyping();
     void MirrorTexts();
+    void MirrorPhoto(PictureStore& pictures);
 
     Phone& phone_;
     QWidget* pnlMail_;
@@ -49,6 +53,7 @@ private:
     ClickableLabel* lblButtonUp_;
     ClickableLabel* lblButtonRight_;
     ClickableLabel* lblButtonCenter_;
+    std::optional<RgbImage> shownPhoto_; // the decoded photo imgPhoto shows, if it shows one
 };
 
 } // namespace vq

@@ -82,6 +82,16 @@ std::string Classroom::Read(const std::string& relative) const {
 
 bool Classroom::Exists(const std::string& relative) const { return fs::exists(root / "data" / relative); }
 
+std::vector<std::string> DataLines(const Classroom& classroom, const std::string& relative) {
+    std::vector<std::string> lines;
+    std::istringstream in(classroom.Read(relative));
+    for (std::string line; std::getline(in, line);) {
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        lines.push_back(line);
+    }
+    return lines;
+}
+
 std::vector<std::string> TraceRecorder::Handlers() const {
     std::vector<std::string> handlers;
     for (const std::string& e : events)
@@ -90,9 +100,9 @@ std::vector<std::string> TraceRecorder::Handlers() const {
 }
 
 Station::Station(const Classroom& classroom, const std::string& name, vq::ManualClock& clock,
-                 const std::string& address)
+                 const std::string& address, vq::Capture* camera)
     : system(classroom.root.string(), name, address),
-      phone(vq::PhoneServices{browser, clock, errors, system, &trace, 1}) {}
+      phone(vq::PhoneServices{browser, clock, errors, system, &trace, 1, camera}) {}
 
 void Station::Start() {
     phone.FormCreate();

@@ -36,6 +36,9 @@ public:
     std::filesystem::path root;
 };
 
+// The lines of a data file as UTF-8, without their CR LF.
+std::vector<std::string> DataLines(const Classroom& classroom, const std::string& relative);
+
 // Records what a phone does, in the words vqsim prints.
 struct TraceRecorder final : vq::EventTrace {
     void Event(std::string_view kind, const std::string& text) override {
@@ -45,11 +48,12 @@ struct TraceRecorder final : vq::EventTrace {
     std::vector<std::string> events;
 };
 
-// One station on a classroom folder, with a fake browser, a manual clock and recorded errors.
+// One station on a classroom folder, with a fake browser, a manual clock and recorded errors; it has
+// a camera only when given one.
 class Station {
 public:
     Station(const Classroom& classroom, const std::string& name, vq::ManualClock& clock,
-            const std::string& address = "192.168.0.1");
+            const std::string& address = "192.168.0.1", vq::Capture* camera = nullptr);
     // Runs start-up and lets the start page load.
     void Start();
     // The pupil follows a link (or submits the shown form) to a path under data/ or to an address.

@@ -1,0 +1,154 @@
+#include "mail/SendMail.h"
+
+#include "mail/InboxDirectory.h"
+#include "mail/InboxFile.h"
+#include "mail/MailNotices.h"
+#include "mail/MailPaths.h"
+#include "mail/MailRecord.h"
+#include "mail/MailTable.h"
+#include "mail/PhotoMarker.h"
+#include "platform/Files.h"
+#include "platform/PlatformError.h"
+#include "platform/Text.h"
+#include "shell/Phone.h"
+#include "site/ActivityLog.h"
+#include "site/RecordText.h"
+#include "site/VirtualSite.h"
+
+#include <optional>
+
+namespace vq {
+namespace {
+
+constexpr std::u16string_view PhotoRegistrationAddress = u"send_Photo_Mail";
+constexpr std::u16string_view SpamAddress = u"spam_Mail";
+
+enum class Route { PhotoRegistration, Station, Broadcast, Spam };
+
+struct Outgoing {
+    std::u16string address;
+    std::u16string subject; // as typed
+    std::u16string body;    // as typed
+    std::u16string photo;   // the attached photo's name; empty without one
+};
+
+std::string TimeNow(const Phone& phone) { return TimeStampText(phone.clock.Now()); }
+
+bool IsBroadcast(std::u16string_view address) { return address == u"All" || address == u"全員"; }
+
+bool HasInbox(const Phone& phone, std::u16string_view address) {
+    const std::string station = ToNarrow(address);
+    return IsPlainFileName(station) && FileExists(InboxPath(phone, station));
+}
+
+std::optional<Route> RouteOf(const Phone& phone, std::u16string_view address) {
+    if (address == PhotoRegistrationAddress) return Route::PhotoRegistration;
+    if (HasInbox(phone, address)) return Route::Station;
+    if (IsBroadcast(address)) return Route::Broadcast;
+    if (address == SpamAddress) return Route::Spam;
+    return std::nullopt;
+}
+
+std::u16string AttachedPhoto(const Phone& phone) {
+    return phone.mailPanel.pnlPhoto2.Visible ? phone.mail.CurrentPhoto : std::u16string();
+}
+
+// The record of this mail for one recipient field.
+MailRecord RecordOf(const Phone& phone, const Outgoing& mail, std::u16string recipient) {
+    std::u16string body = EncodeRecordText(mail.body);
+    if (!mail.photo.empty()) body = WithPhoto(body, mail.photo);
+    return {phone.StationName, phone.StationAddress, TimeNow(phone), std::move(recipient),
+            EncodeRecordText(mail.subject), std::move(body)};
+}
+
+// A mail the station sends itself in the name of a special sender; texts in stored form.
+MailRecord AnswerRecord(const Phone& phone, std::string_view sender, std::u16string subject, std::u16string body) {
+    return {std::string(sender), phone.StationAddress, TimeNow(phone), ToWide(phone.StationName), std::move(subject),
+            std::move(body)};
+}
+
+void Deliver(const std::string& inbox, const MailRecord& record) {
+    if (!AppendToInbox(inbox, FormatMailRecord(record)))
+        throw PlatformError("宛先の受信箱が見つかりません: " + Cp932ToUtf8(inbox));
+}
+
+void DeliverToSelf(Phone& phone, const MailRecord& record) { Deliver(InboxPath(phone, phone.StationName), record); }
+
+// The receivers find the photo under its name in the shared folder; a photo already there (the
+// same shot sent before, or a received photo passed on) is not copied again.
+void CopyPhotoForReceivers(const Phone& phone, std::u16string_view photo) {
+    try {
+        const std::string target = MailPhotoPath(phone, photo);
+        if (!FileExists(target)) CopyFileOver(SnapshotPath(phone), target);
+    } catch (const PlatformError&) {
+        // The mail still names the photo; the receiver's phone reports it missing when shown.
+    }
+}
+
+MailRecord PhotoRegistrationAnswer(const Phone& phone, std::u16string_view photo) {
+    if (photo.empty())
+        return AnswerRecord(phone, "send_Photo_Mail", u"写真が送信されませんでした",
+                            u"写真が送信されませんでした。　このアドレスに、写真を返信してください。");
+    std::u16string body = u"「" + ReplaceAllNoCase(photo, u".jpg", u"") + u"」で写真を登録しました。プロフの作成は" +
+                          ToWide(VirtualSiteRoot) + u"prof_write.htmlから。下の「表示」をクリックしてください↓";
+    return AnswerRecord(phone, "send_Photo_Mail", u"写真を登録しました", EncodeRecordText(body));
+}
+
+// One canned spam line: subject, "#c#", body. A line without the separator is all body.
+MailRecord SpamMail(const Phone& phone, std::string_view line) {
+    const std::size_t at = FindCp932(line, "#c#");
+    if (at == std::string_view::npos) return AnswerRecord(phone, "spam_Mail", u"", ToWide(line));
+    return AnswerRecord(phone, "spam_Mail", ToWide(line.substr(0, at)), ToWide(line.substr(at + 3)));
+}
+
+void DeliverSpam(Phone& phone) {
+    for (const std::string& line : ReadLines(SpamMailPath(phone)))
+        if (!line.empty()) DeliverToSelf(phone, SpamMail(phone, line));
+}
+
+// Every station present gets its own copy with its own name as recipient. A station whose inbox
+// went away since the folder was listed has left the classroom and is skipped.
+void DeliverToEveryone(Phone& phone, const Outgoing& mail) {
+    for (const InboxListing& inbox : ListInboxes(phone))
+        (void)AppendToInbox(InboxFolder(phone) + inbox.file,
+                            FormatMailRecord(RecordOf(phone, mail, ToWide(inbox.station))));
+}
+
+void DeliverBy(Phone& phone, Route route, const Outgoing& mail, const MailRecord& record) {
+    switch (route) {
+    case Route::PhotoRegistration: DeliverToSelf(phone, PhotoRegistrationAnswer(phone, mail.photo)); break;
+    case Route::Station: Deliver(InboxPath(phone, ToNarrow(mail.address)), record); break;
+    case Route::Broadcast: DeliverToEveryone(phone, mail); break;
+    case Route::Spam: DeliverSpam(phone); break;
+    }
+}
+
+void ClearNewMailFields(MailPanel& panel) {
+    panel.ComboBoxMail.Text.clear();
+    panel.txtNewSubject.Text.clear();
+    panel.txtNewBody.Text.clear();
+}
+
+} // namespace
+
+void SendMail(Phone& phone) {
+    MailPanel& panel = phone.mailPanel;
+    Outgoing mail{panel.ComboBoxMail.Text, panel.txtNewSubject.Text, panel.txtNewBody.Text, AttachedPhoto(phone)};
+    if (mail.address.empty()) return;
+    const std::optional<Route> route = RouteOf(phone, mail.address);
+    if (!route) return;
+    const MailRecord record = RecordOf(phone, mail, mail.address);
+    if (!mail.photo.empty()) CopyPhotoForReceivers(phone, mail.photo);
+    DeliverBy(phone, *route, mail, record);
+    AppendLine(SentLogPath(phone), FormatMailRecord(record));
+
+    // The spam answer ignores the photo: it is no photo mail.
+    const bool photoMail = !mail.photo.empty() && *route != Route::Spam;
+    AddMailEntry(TableOf(phone.mail, MailBox::Sent),
+                 {mail.address, ToWide(TimeNow(phone)), mail.subject, photoMail ? WithPhoto(mail.body, mail.photo) : mail.body});
+    ClearNewMailFields(panel);
+    StartSendNotice(phone);
+    LogActivity(phone, photoMail ? u"写真つきメール送信" : u"メール送信");
+}
+
+} // namespace vq

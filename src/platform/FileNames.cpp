@@ -1,0 +1,46 @@
+#include "platform/FileNames.h"
+
+#include "platform/PlatformError.h"
+#include "platform/Text.h"
+
+#include <dirent.h>
+#include <sys/stat.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+
+namespace vq {
+namespace {
+
+bool IsRegularFile(const std::string& folder, const dirent& entry) {
+    if (entry.d_type == DT_REG) return true;
+    if (entry.d_type != DT_UNKNOWN && entry.d_type != DT_LNK) return false;
+    // Some file systems do not tell the type in the listing; links count by what they point to.
+    struct stat st {};
+    return ::stat((folder + entry.d_name).c_str(), &st) == 0 && S_ISREG(st.st_mode);
+}
+
+} // namespace
+
+std::vector<std::string> ListFileNames(const std::string& folder, std::string_view prefix, std::string_view suffix) {
+    DIR* dir = ::opendir(folder.c_str());
+    if (!dir) {
+        const int err = errno;
+        throw PlatformError("フォルダを開けません: " + Cp932ToUtf8(folder) + " (" + std::strerror(err) + ")");
+    }
+    std::string base = folder;
+    if (!base.empty() && base.back() != '/') base += '/';
+    std::vector<std::string> names;
+    while (const dirent* e = ::readdir(dir)) {
+        const std::string_view name(e->d_name);
+        if (name.size() < prefix.size() + suffix.size() || !name.starts_with(prefix) || !name.ends_with(suffix))
+            continue;
+        if (IsRegularFile(base, *e)) names.emplace_back(name);
+    }
+    ::closedir(dir);
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+} // namespace vq

@@ -1,0 +1,80 @@
+#include "sites/PostingSite.h"
+
+#include "platform/Files.h"
+#include "platform/Text.h"
+#include "shell/Phone.h"
+#include "site/ActivityLog.h"
+#include "site/PageBuilder.h"
+#include "sites/PostRecord.h"
+#include "sites/PostingForm.h"
+#include "sites/ShownText.h"
+
+#include <vector>
+
+namespace vq {
+namespace {
+
+void TakePost(Phone& phone, const PostingSite& site) {
+    const auto form = ReadPostingForm(phone, 2);
+    if (!form) return;
+    const std::u16string& name = (*form)[0];
+    const std::u16string& text = (*form)[1];
+    if (name.empty() && text.empty()) return;
+    AppendLine(phone.DataPath(site.dataFile), PostRecord(phone, name.empty() ? u"なし" : name, text));
+}
+
+// The lines of a post file that are records, in file order, as views into data.
+std::vector<std::string_view> RecordLines(std::string_view data) {
+    std::vector<std::string_view> records;
+    records.reserve(data.size() / 80);
+    while (!data.empty()) {
+        const std::size_t end = data.find('\n');
+        std::string_view line = data.substr(0, end);
+        data = end == std::string_view::npos ? std::string_view{} : data.substr(end + 1);
+        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+        if (IsPostRecord(line)) records.push_back(line);
+    }
+    return records;
+}
+
+void WriteRows(const Phone& phone, const PostingSite& site, const std::vector<std::string_view>& records,
+               PageSink& sink) {
+    std::string name;
+    std::string text;
+    const auto write = [&](std::size_t index) {
+        const StoredPost post = *ParsePostRecord(records[index]);
+        name.clear();
+        text.clear();
+        AppendShownText(name, post.name);
+        AppendShownText(text, post.text);
+        site.appendRow(sink.Text(),
+                       ShownPost{static_cast<int>(index + 1), post.station == phone.StationName, name, text});
+        sink.Pass();
+    };
+    if (site.order == PostOrder::NewestFirst) {
+        for (std::size_t i = records.size(); i-- > 0;) write(i);
+    } else {
+        for (std::size_t i = 0; i < records.size(); ++i) write(i);
+    }
+}
+
+} // namespace
+
+void ShowPostingSite(Phone& phone, const PostingSite& site) {
+    if (phone.sites.*site.shown == 1) TakePost(phone, site);
+    phone.sites.*site.shown = 1;
+
+    const std::string data = ReadAll(phone.DataPath(site.dataFile));
+    const std::vector<std::string_view> records = RecordLines(data);
+
+    LoadTemplate(phone, site.templateFile);
+    ReplaceMarker(phone, kNameMarker, std::to_string(records.size()) + ToNarrow(u"件あります"));
+    std::string result(site.resultFolder);
+    result += "tmp" + phone.StationName;
+    result += site.resultName;
+    ShowResultPageStreaming(phone, kMainMarker, [&](PageSink& sink) { WriteRows(phone, site, records, sink); },
+                            result);
+    LogActivity(phone, site.logTitle);
+}
+
+} // namespace vq

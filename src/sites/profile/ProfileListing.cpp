@@ -1,0 +1,57 @@
+#include "sites/profile/ProfileListing.h"
+
+#include "platform/FileNames.h"
+#include "platform/Files.h"
+#include "shell/Phone.h"
+#include "sites/profile/ProfileStore.h"
+#include "sites/profile/ProfileViews.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <numeric>
+
+namespace vq {
+namespace {
+
+std::string IdOfPage(const std::string& pageFile) { return pageFile.substr(0, pageFile.size() - 5); } // ".html"
+
+// Positions in the final order: a stable ascending sort by the key, then taken from the last to the
+// first, so that of equal keys the later in directory order comes first.
+template <typename Key>
+std::vector<std::size_t> DescendingOrder(std::size_t count, Key key) {
+    std::vector<std::size_t> order(count);
+    std::iota(order.begin(), order.end(), std::size_t{0});
+    std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) { return key(a) < key(b); });
+    std::reverse(order.begin(), order.end());
+    return order;
+}
+
+} // namespace
+
+std::vector<StoredProfile> ListStoredProfiles(const Phone& phone, ProfileOrder order) {
+    const std::vector<DirEntry> pages = ListFiles(phone.DataPath("prof_html"), {}, ".html");
+    if (pages.empty()) return {};
+    std::vector<std::string> ids;
+    ids.reserve(pages.size());
+    for (const DirEntry& page : pages) ids.push_back(IdOfPage(page.name));
+    const std::vector<int> views = CountAllProfileViews(ids, ListFileNames(phone.DataPath("prof_counter"), {}, ".dat"));
+
+    const auto positions = order == ProfileOrder::ByStamp
+                               ? DescendingOrder(pages.size(), [&](std::size_t i) { return pages[i].lastWriteNs; })
+                               : DescendingOrder(pages.size(), [&](std::size_t i) { return std::int64_t{views[i]}; });
+    std::vector<StoredProfile> profiles;
+    profiles.reserve(pages.size());
+    for (std::size_t i : positions) {
+        auto data = ReadProfileDataIfPresent(phone, ids[i]);
+        if (!data) continue;
+        StoredProfile profile{pages[i].name, ids[i], views[i], std::move(data->picture), {}, {}};
+        if (data->answers.size() > 1) profile.name = std::move(data->answers[1]);
+        if (data->answers.size() > 2)
+            profile.furtherAnswers.assign(std::make_move_iterator(data->answers.begin() + 2),
+                                          std::make_move_iterator(data->answers.end()));
+        profiles.push_back(std::move(profile));
+    }
+    return profiles;
+}
+
+} // namespace vq

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace vq {
+class Phone;
+
+// The stored profiles as the list, ranking, search, edit and delete pages show them. Every request
+// lists the folders afresh, so what any station published, edited or deleted shows at once.
+
+enum class ProfileOrder {
+    ByStamp, // the most recently written stored page first
+    ByCount, // the most viewed first
+};
+
+struct StoredProfile {
+    std::string pageFile; // the stored page's file name, ProfileId + ".html"
+    std::string id;
+    int views = 0;
+    std::string picture;                     // relative to DataRoot
+    std::string name;                        // answer slot 1, CP932 as stored
+    std::vector<std::string> furtherAnswers; // answer slots 2 on, CP932 as stored
+};
+
+// Every stored page with a profile data file, in the given order. Ties keep the reverse of the
+// directory order (name order), the later name first. No limit on the number of pages or counter files.
+[[nodiscard]] std::vector<StoredProfile> ListStoredProfiles(const Phone& phone, ProfileOrder order);
+
+} // namespace vq
