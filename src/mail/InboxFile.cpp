@@ -12,14 +12,7 @@ constexpr std::string_view kEmptyInbox = "\r\n";
 
 } // namespace
 
-bool AppendToInbox(const std::string& path, std::string_view line) {
-    auto inbox = LockedFile::OpenExisting(path, LockedFile::Access::Append);
-    if (!inbox) return false;
-    std::string record(line);
-    record += "\r\n";
-    inbox->Append(record);
-    return true;
-}
+bool AppendToInbox(const std::string& path, std::string_view line) { return AppendSharedLine(path, line); }
 
 std::string TakeInboxContent(const std::string& path) {
     auto inbox = LockedFile::OpenExisting(path, LockedFile::Access::ReadWrite);

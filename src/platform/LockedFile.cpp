@@ -110,4 +110,15 @@ bool LockedFile::Replace(std::string_view content) {
     return true;
 }
 
+bool AppendSharedLine(const std::string& path, std::string_view line) {
+    auto file = LockedFile::OpenExisting(path, LockedFile::Access::Append);
+    if (!file) return false;
+    std::string record;
+    record.reserve(line.size() + 2);
+    record.append(line);
+    record.append("\r\n");
+    file->Append(record);
+    return true;
+}
+
 } // namespace vq

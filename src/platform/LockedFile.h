@@ -47,4 +47,9 @@ private:
     std::string path_;
 };
 
+// Appends line + CR LF to an existing shared file under its lock. On NFS the appends of different
+// computers are not atomic: two posts sent at the same moment could otherwise overwrite each other.
+// False when the file does not exist; it is never created.
+[[nodiscard]] bool AppendSharedLine(const std::string& path, std::string_view line);
+
 } // namespace vq

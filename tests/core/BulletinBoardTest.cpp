@@ -1,9 +1,16 @@
 #include "support/Classroom.h"
 #include "support/SitePupil.h"
 
+#include "platform/LockedFile.h"
+
 #include <gtest/gtest.h>
 
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
 #include <regex>
+#include <thread>
 
 using namespace vq;
 using namespace vqtest;
@@ -146,4 +153,40 @@ TEST_F(BulletinBoardTest, LeavingAPageWithoutAFormIsAPlainVisitButABrokenFormFai
     station.Open(VirtualPage("bbs.html"));
     EXPECT_EQ(station.errors.messages.size(), 1u);
     EXPECT_TRUE(Records().empty());
+}
+
+// Another computer is halfway through its own post (it holds the board file's lock): this station's
+// post waits for it instead of landing on top of it, and a missing board file is an error, not a
+// file created anew.
+TEST_F(BulletinBoardTest, APostWaitsForAnotherStationsAppendAndNeverCreatesTheFile) {
+    station.Open(VirtualPage("bbs.html"));
+    const std::string data = classroom.DataRoot() + "bbs/bbsData.dat";
+    int ready[2];
+    ASSERT_EQ(::pipe(ready), 0);
+    const pid_t other = ::fork();
+    ASSERT_GE(other, 0);
+    if (other == 0) {
+        auto file = LockedFile::OpenExisting(data, LockedFile::Access::Append);
+        (void)!::write(ready[1], "x", 1);
+        std::this_thread::sleep_for(std::chrono::milliseconds(300));
+        file->Append("PC02#c#192.168.0.12#c#2026/12/07 9:00:00#c#jiro#c#first\r\n");
+        ::_exit(0);
+    }
+    char go = 0;
+    ASSERT_EQ(::read(ready[0], &go, 1), 1);
+    Submit(station, "bbs.html", {"taro", "second"});
+    int status = 0;
+    ::waitpid(other, &status, 0);
+    ::close(ready[0]);
+    ::close(ready[1]);
+    const auto records = Records();
+    ASSERT_EQ(records.size(), 2u);
+    EXPECT_NE(records[0].find("#c#first"), std::string::npos);
+    EXPECT_NE(records[1].find("#c#second"), std::string::npos);
+
+    std::filesystem::remove(data);
+    Submit(station, "bbs.html", {"taro", "third"});
+    ASSERT_EQ(station.errors.messages.size(), 1u);
+    EXPECT_NE(station.errors.messages[0].find("bbsData.dat"), std::string::npos);
+    EXPECT_FALSE(classroom.Exists("bbs/bbsData.dat"));
 }
