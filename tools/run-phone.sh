@@ -37,6 +37,18 @@ if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
   echo "  To watch it from a desktop, run this script there instead, or use a VNC server on $DISPLAY."
 fi
 
+# Every phone opens at the same place on the screen; on one computer they are laid side by side
+# instead (wrapping round when the screen is full), so that a teacher trying them sees them all.
+spread_phone() {
+  local pid=$1 i=$2 window width slots
+  command -v xdotool >/dev/null || return 0
+  window=$(timeout 30 xdotool search --sync --onlyvisible --pid "$pid" 2>/dev/null | head -n 1) || return 0
+  [ -n "$window" ] || return 0
+  width=$(xdotool getdisplaygeometry | cut -d' ' -f1)
+  slots=$(( width / 405 )); [ "$slots" -ge 1 ] || slots=1
+  xdotool windowmove "$window" $(( (i - 1) % slots * 405 + (i - 1) / slots * 30 )) $(( (i - 1) / slots * 30 ))
+}
+
 cd "$CLASSROOM"
 if [ -z "$STATIONS" ]; then
   "$PHONE" &
@@ -46,8 +58,9 @@ else
     station=$(printf 'PC%02d' "$i")
     VELQUINLAN_STATION="$station" "$PHONE" &
     PIDS+=($!)
+    spread_phone "$!" "$i"
   done
-  echo "$STATIONS phones (PC01 to $(printf 'PC%02d' "$STATIONS")) on $CLASSROOM; they open on top of each other: drag them apart by their bodies."
+  echo "$STATIONS phones (PC01 to $(printf 'PC%02d' "$STATIONS")) on $CLASSROOM; drag them by their bodies."
 fi
 echo "Close a phone with its 電源 key; Ctrl+C here closes all of them."
 wait

@@ -3,10 +3,13 @@
 #include "platform/qt/Addresses.h"
 
 #include <QAbstractButton>
+#include <QFontMetrics>
 #include <QIcon>
 #include <QLabel>
 #include <QPalette>
 #include <QPixmap>
+
+#include <algorithm>
 
 namespace vq {
 
@@ -40,11 +43,25 @@ void ShowPanel(QWidget& widget, const Panel& panel) {
     SetBackground(widget, ColourOf(panel.colour));
 }
 
+namespace {
+
+// A one-line caption wider than its label is drawn smaller rather than cut off at the label's edges
+// (the arrival notice is wider than its designed box at the designed size).
+QFont FittedFont(QFont font, const QString& text, int width) {
+    if (width <= 0 || text.isEmpty() || text.contains(QLatin1Char('\n'))) return font;
+    const int wanted = QFontMetrics(font).horizontalAdvance(text);
+    if (wanted <= width) return font;
+    font.setPixelSize(std::max(8, font.pixelSize() * width / wanted));
+    return font;
+}
+
+} // namespace
+
 void ShowLabel(QLabel& widget, const Label& label) {
     Place(widget, label);
     const QString text = ToQString(label.Caption);
     if (widget.text() != text) widget.setText(text);
-    const QFont font = FontOf(label.font);
+    const QFont font = FittedFont(FontOf(label.font), text, label.Width - 4);
     if (widget.font() != font) widget.setFont(font);
     SetBackground(widget, ColourOf(label.colour));
     if (widget.palette().color(QPalette::WindowText) != ColourOf(label.textColour)) {
