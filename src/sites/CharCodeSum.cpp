@@ -6,15 +6,14 @@
 
 namespace vq {
 
-// The CP932 text is walked character by character: every UTF-16 unit becomes exactly one CP932
-// character (one that CP932 lacks becomes "?"), and a single byte of CP932 is never a lead byte.
+// Unit by unit: a character outside the basic plane is two UTF-16 units and counts as two "?", and
+// every other unit becomes one CP932 character (one that CP932 lacks becomes "?").
 std::int64_t CharCodeSum(std::u16string_view text) {
-    const std::string bytes = ToNarrow(text);
     std::int64_t sum = 0;
-    for (std::size_t i = 0; i < bytes.size(); ++i) {
-        const auto first = static_cast<unsigned char>(bytes[i]);
-        const bool doubleByte = IsLeadByte(first) && i + 1 < bytes.size();
-        const unsigned char second = doubleByte ? static_cast<unsigned char>(bytes[++i]) : 0;
+    for (const char16_t unit : text) {
+        const std::string bytes = ToNarrow(std::u16string_view(&unit, 1));
+        const auto first = static_cast<unsigned char>(bytes.at(0));
+        const auto second = bytes.size() > 1 ? static_cast<unsigned char>(bytes[1]) : 0;
         sum += first * 256 + second;
     }
     return sum;

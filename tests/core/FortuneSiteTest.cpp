@@ -17,6 +17,7 @@ TEST(CharCodeSum, AddsTheCp932CodesOfEveryCharacter) {
     EXPECT_EQ(CharCodeSum(u"あ"), 0x82A0);
     EXPECT_EQ(CharCodeSum(u"ｱ"), 0xB1 * 256);       // half-width katakana is one byte
     EXPECT_EQ(CharCodeSum(u"\u00E9"), 16128);       // not in CP932: counted as "?"
+    EXPECT_EQ(CharCodeSum(u"\U0001F600"), 2 * 16128); // an emoji is two UTF-16 units, each a "?"
     EXPECT_EQ(CharCodeSum(u"aあ"), 97 * 256 + 0x82A0);
 }
 
