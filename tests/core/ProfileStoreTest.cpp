@@ -30,10 +30,13 @@ protected:
         classroom.Write("prof_edit/" + id + ".dat", data);
         classroom.Write("prof_counter/" + id + ".dat", "\n");
     }
-    void Touch(const std::string& id, int secondsAgo) {
+    // Stamps are set from one whole second, so that pages can be written "at the same second".
+    void Touch(const std::string& id, int secondsAgo, std::chrono::milliseconds within = {}) {
         std::filesystem::last_write_time(classroom.root / "data/prof_html" / (id + ".html"),
-                                         std::filesystem::file_time_type::clock::now() - std::chrono::seconds(secondsAgo));
+                                         wholeSecond - std::chrono::seconds(secondsAgo) + within);
     }
+    const std::filesystem::file_time_type wholeSecond =
+        std::chrono::floor<std::chrono::seconds>(std::filesystem::file_time_type::clock::now());
     std::vector<std::string> Ids(ProfileOrder order) {
         std::vector<std::string> ids;
         for (const StoredProfile& p : ListStoredProfiles(station.phone, order)) ids.push_back(p.id);
@@ -138,8 +141,8 @@ TEST_F(ProfileStoreTest, ListsByStampNewestFirstWithTiesInReverseNameOrder) {
     EXPECT_TRUE(ListStoredProfiles(station.phone, ProfileOrder::ByStamp).empty());
     for (const char* id : {"090000PC01", "090000PC02", "090000PC03", "090000PC04"}) Store(id, id);
     Touch("090000PC01", 10);
-    Touch("090000PC02", 30);
-    Touch("090000PC03", 30);
+    Touch("090000PC02", 30, std::chrono::milliseconds(900)); // the same second as PC03, later within it
+    Touch("090000PC03", 30, std::chrono::milliseconds(100));
     Touch("090000PC04", 20);
     EXPECT_EQ(Ids(ProfileOrder::ByStamp), (std::vector<std::string>{"090000PC01", "090000PC04", "090000PC03", "090000PC02"}));
 }

@@ -15,6 +15,11 @@ TEST(Text, UnrepresentableCharactersBecomeQuestionMarks) {
     EXPECT_EQ(ToNarrow(u"x\U0001F600y"), "x?y"); // one ? for a whole surrogate pair
 }
 
+TEST(Text, JapaneseInputVariantsBecomeTheirCp932Characters) {
+    // Wave dash, double vertical line, minus sign and em dash as other systems' input methods type them.
+    EXPECT_EQ(ToNarrow(u"\u301C\u2016\u2212\u2014"), "\x81\x60\x81\x61\x81\x7c\x81\x5c");
+}
+
 TEST(Text, Utf8ConversionsRoundTrip) {
     const std::string utf8 = "メール送信 ok";
     EXPECT_EQ(WideToUtf8(Utf8ToWide(utf8)), utf8);

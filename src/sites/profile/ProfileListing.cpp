@@ -26,6 +26,13 @@ std::vector<std::size_t> DescendingOrder(std::size_t count, Key key) {
     return order;
 }
 
+// Stamps are compared to the second: pages published in the same second keep the reverse of the
+// directory order, whatever finer time the file system keeps.
+std::int64_t WholeSecond(const DirEntry& page) {
+    constexpr std::int64_t kNsPerSecond = 1000000000;
+    return page.lastWriteNs >= 0 ? page.lastWriteNs / kNsPerSecond : (page.lastWriteNs - kNsPerSecond + 1) / kNsPerSecond;
+}
+
 } // namespace
 
 std::vector<StoredProfile> ListStoredProfiles(const Phone& phone, ProfileOrder order) {
@@ -37,7 +44,7 @@ std::vector<StoredProfile> ListStoredProfiles(const Phone& phone, ProfileOrder o
     const std::vector<int> views = CountAllProfileViews(ids, ListFileNames(phone.DataPath("prof_counter"), {}, ".dat"));
 
     const auto positions = order == ProfileOrder::ByStamp
-                               ? DescendingOrder(pages.size(), [&](std::size_t i) { return pages[i].lastWriteNs; })
+                               ? DescendingOrder(pages.size(), [&](std::size_t i) { return WholeSecond(pages[i]); })
                                : DescendingOrder(pages.size(), [&](std::size_t i) { return std::int64_t{views[i]}; });
     std::vector<StoredProfile> profiles;
     profiles.reserve(pages.size());

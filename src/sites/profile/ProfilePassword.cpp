@@ -59,7 +59,9 @@ PasswordCheck CheckProfilePassword(Phone& phone) {
     const std::u16string typed = phone.browser.ReadFormField(0);
     const ProfileData data = ReadProfileData(phone, ChosenProfileId(phone));
     LoadStoredAnswers(phone, data);
-    return {typed == phone.profile.ProfileAnswers[0], ToWide(data.picture)};
+    // Compared as stored: a character the data file cannot hold was saved as "?", and the pupil who
+    // chose it must still be able to type the password again.
+    return {ToNarrow(typed) == ToNarrow(phone.profile.ProfileAnswers[0]), ToWide(data.picture)};
 }
 
 } // namespace vq
