@@ -1,14 +1,13 @@
 #include "platform/FileNames.h"
 
-#include "platform/PlatformError.h"
-#include "platform/Text.h"
+#include "platform/NativePath.h"
+#include "platform/PosixIo.h"
 
 #include <dirent.h>
 #include <sys/stat.h>
 
 #include <algorithm>
 #include <cerrno>
-#include <cstring>
 
 namespace vq {
 namespace {
@@ -24,19 +23,17 @@ bool IsRegularFile(const std::string& folder, const dirent& entry) {
 } // namespace
 
 std::vector<std::string> ListFileNames(const std::string& folder, std::string_view prefix, std::string_view suffix) {
-    DIR* dir = ::opendir(folder.c_str());
-    if (!dir) {
-        const int err = errno;
-        throw PlatformError("フォルダを開けません: " + Cp932ToUtf8(folder) + " (" + std::strerror(err) + ")");
-    }
-    std::string base = folder;
+    const std::string native = NativePath(folder);
+    DIR* dir = ::opendir(native.c_str());
+    if (!dir) posix::Fail("フォルダを開けません", folder, errno);
+    std::string base = native;
     if (!base.empty() && base.back() != '/') base += '/';
     std::vector<std::string> names;
     while (const dirent* e = ::readdir(dir)) {
-        const std::string_view name(e->d_name);
+        std::string name = FromNativeName(e->d_name);
         if (name.size() < prefix.size() + suffix.size() || !name.starts_with(prefix) || !name.ends_with(suffix))
             continue;
-        if (IsRegularFile(base, *e)) names.emplace_back(name);
+        if (IsRegularFile(base, *e)) names.push_back(std::move(name));
     }
     ::closedir(dir);
     std::sort(names.begin(), names.end());

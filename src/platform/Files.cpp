@@ -1,5 +1,6 @@
 #include "platform/Files.h"
 
+#include "platform/NativePath.h"
 #include "platform/PosixIo.h"
 
 #include <dirent.h>
@@ -33,7 +34,7 @@ private:
 } // namespace
 
 std::string ReadAll(const std::string& path) {
-    Fd fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+    Fd fd(::open(NativePath(path).c_str(), O_RDONLY | O_CLOEXEC));
     if (fd.get() < 0) Fail("ファイルを開けません", path, errno);
     struct stat st {};
     std::string data;
@@ -69,7 +70,7 @@ std::vector<std::string> SplitLines(std::string_view data) {
 }
 
 void AppendLine(const std::string& path, std::string_view line) {
-    Fd fd(::open(path.c_str(), O_WRONLY | O_APPEND | O_CLOEXEC));
+    Fd fd(::open(NativePath(path).c_str(), O_WRONLY | O_APPEND | O_CLOEXEC));
     if (fd.get() < 0) Fail("ファイルに追記できません", path, errno);
     std::string record;
     record.reserve(line.size() + 2);
@@ -79,7 +80,7 @@ void AppendLine(const std::string& path, std::string_view line) {
 }
 
 void RewriteFile(const std::string& path, std::string_view content) {
-    Fd fd(::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666));
+    Fd fd(::open(NativePath(path).c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666));
     if (fd.get() < 0) Fail("ファイルを書き込めません", path, errno);
     WriteWhole(fd.get(), content, path);
 }
@@ -88,7 +89,7 @@ void RewriteFile(const std::string& path, std::string_view content) {
 // truncating hands every cached page of the old file back to the kernel only to ask for new ones,
 // which made rewriting a large result page (a board of a hundred thousand posts) ten times slower.
 FileRewriter::FileRewriter(const std::string& path)
-    : path_(path), fd_(::open(path.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0666)) {
+    : path_(path), fd_(::open(NativePath(path).c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0666)) {
     if (fd_ < 0) Fail("ファイルを書き込めません", path_, errno);
 }
 
@@ -109,7 +110,7 @@ void FileRewriter::Finish() {
 }
 
 void CreateIfMissing(const std::string& path, std::string_view content) {
-    Fd fd(::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
+    Fd fd(::open(NativePath(path).c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
     if (fd.get() < 0) {
         if (errno == EEXIST) return;
         Fail("ファイルを作成できません", path, errno);
@@ -119,23 +120,24 @@ void CreateIfMissing(const std::string& path, std::string_view content) {
 
 bool FileExists(const std::string& path) {
     struct stat st {};
-    return ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
+    return ::stat(NativePath(path).c_str(), &st) == 0 && S_ISREG(st.st_mode);
 }
 
 std::vector<DirEntry> ListFiles(const std::string& folder, std::string_view prefix, std::string_view suffix) {
-    DIR* dir = ::opendir(folder.c_str());
+    const std::string native = NativePath(folder);
+    DIR* dir = ::opendir(native.c_str());
     if (!dir) Fail("フォルダを開けません", folder, errno);
     std::vector<DirEntry> entries;
-    std::string base = folder;
+    std::string base = native;
     if (!base.empty() && base.back() != '/') base += '/';
     while (const dirent* e = ::readdir(dir)) {
-        const std::string_view name(e->d_name);
+        const std::string name = FromNativeName(e->d_name);
         if (name.size() < prefix.size() + suffix.size()) continue;
         if (name.substr(0, prefix.size()) != prefix) continue;
         if (name.substr(name.size() - suffix.size()) != suffix) continue;
         struct stat st {};
         if (::stat((base + e->d_name).c_str(), &st) != 0 || !S_ISREG(st.st_mode)) continue;
-        entries.push_back({std::string(name), static_cast<std::int64_t>(st.st_mtim.tv_sec) * 1000000000 +
+        entries.push_back({name, static_cast<std::int64_t>(st.st_mtim.tv_sec) * 1000000000 +
                                                   st.st_mtim.tv_nsec});
     }
     ::closedir(dir);
@@ -148,7 +150,7 @@ void CopyFileOver(const std::string& source, const std::string& target) {
 }
 
 void DeleteFile(const std::string& path) {
-    if (::unlink(path.c_str()) != 0) Fail("ファイルを削除できません", path, errno);
+    if (::unlink(NativePath(path).c_str()) != 0) Fail("ファイルを削除できません", path, errno);
 }
 
 } // namespace vq

@@ -1,5 +1,6 @@
 #include "platform/LockedFile.h"
 
+#include "platform/NativePath.h"
 #include "platform/PlatformError.h"
 #include "platform/PosixIo.h"
 #include "platform/Text.h"
@@ -34,7 +35,7 @@ bool LocksUnsupported(int err) { return err == ENOLCK || err == EOPNOTSUPP || er
 
 std::optional<LockedFile> LockedFile::OpenExisting(const std::string& path, Access access) {
     const int flags = access == Access::Append ? O_WRONLY | O_APPEND : O_RDWR;
-    const int fd = ::open(path.c_str(), flags | O_CLOEXEC); // never O_CREAT
+    const int fd = ::open(NativePath(path).c_str(), flags | O_CLOEXEC); // never O_CREAT
     if (fd < 0) {
         if (errno == ENOENT) return std::nullopt;
         Fail("ファイルを開けません", path, errno);

@@ -1,5 +1,8 @@
 #include "platform/SystemInfo.h"
 
+#include "platform/NativePath.h"
+#include "platform/Text.h"
+
 #include <arpa/inet.h>
 #include <ifaddrs.h>
 #include <net/if.h>
@@ -13,19 +16,22 @@
 namespace vq {
 
 std::string StationNameFrom(const std::string& computerName) {
-    std::string name = computerName.substr(0, computerName.find('.'));
-    if (name.size() > 15) name.resize(15);
-    return name;
+    const std::string name = computerName.substr(0, computerName.find('.'));
+    // Fifteen characters, never cutting a double-byte one in half.
+    std::size_t end = 0;
+    for (int characters = 0; characters < 15 && end < name.size(); ++characters)
+        end += IsLeadByte(static_cast<unsigned char>(name[end])) && end + 1 < name.size() ? 2 : 1;
+    return name.substr(0, end);
 }
 
 std::string HostSystemInfo::CurrentDirectory() const {
-    std::string dir = std::filesystem::current_path().string();
+    std::string dir = FromNativeName(std::filesystem::current_path().string());
     while (dir.size() > 1 && dir.back() == '/') dir.pop_back();
     return dir;
 }
 
 std::string HostSystemInfo::ComputerName() const {
-    if (const char* station = std::getenv("VELQUINLAN_STATION"); station && *station) return station;
+    if (const char* station = std::getenv("VELQUINLAN_STATION"); station && *station) return FromNativeName(station);
     char host[HOST_NAME_MAX + 1] = {};
     if (::gethostname(host, sizeof host - 1) != 0) return "PC";
     return host;

@@ -1,6 +1,7 @@
 #include "shell/PictureLoading.h"
 
 #include "platform/Jpeg.h"
+#include "platform/NativePath.h"
 #include "platform/PlatformError.h"
 #include "platform/Text.h"
 #include "shell/Controls.h"
@@ -12,7 +13,7 @@ namespace vq {
 namespace {
 
 void CheckPictureFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
+    std::ifstream in(NativePath(path), std::ios::binary);
     char head[2] = {};
     if (!in.read(head, 2)) throw PlatformError("画像を読み込めません: " + Cp932ToUtf8(path));
     const bool bitmap = head[0] == 'B' && head[1] == 'M';

@@ -3,6 +3,7 @@
 #include "Canvas.h"
 
 #include "platform/Jpeg.h"
+#include "platform/NativePath.h"
 
 #include <algorithm>
 #include <cmath>
@@ -370,7 +371,7 @@ void DrawIllustrations(const std::string& folder) {
         pictures[i](painter);
         char name[48];
         std::snprintf(name, sizeof name, "/illustration%02zu.jpg", i);
-        vq::WriteJpegFile(folder + name, painter.Picture(), 90);
+        vq::WriteJpegFile(vq::FromNativeName(folder + name), painter.Picture(), 90);
     }
 }
 

@@ -1,5 +1,6 @@
 #include "Simulator.h"
 
+#include "platform/NativePath.h"
 #include "platform/TestPatternCapture.h"
 #include "platform/Text.h"
 #include "site/VirtualSite.h"
@@ -23,9 +24,9 @@ struct Simulator::Station final : vq::EventTrace, vq::ErrorReporter {
     Station(const std::string& stationName, const std::string& address, const std::filesystem::path& root,
             std::ostream& output, const vq::Clock& clock, std::uint32_t seed)
         : name(stationName),
-          dataRoot(root.string() + "/data/"),
+          dataRoot(vq::FromNativeName(root.string()) + "/data/"),
           out(output),
-          system(root.string(), stationName, address),
+          system(vq::FromNativeName(root.string()), stationName, address),
           camera(clock),
           phone(vq::PhoneServices{browser, clock, *this, system, this, seed, &camera}) {}
 

@@ -2,7 +2,6 @@
 
 #include "platform/Text.h"
 
-#include <QFile>
 #include <QFileInfo>
 
 #include <cctype>
@@ -27,7 +26,7 @@ QUrl UrlFromAddress(const std::string& address) {
     // A local path; a query that a form wrote after it stays a query.
     const auto question = address.find('?');
     const std::string path = address.substr(0, question);
-    QUrl url = QUrl::fromLocalFile(QFileInfo(QFile::decodeName(QByteArray::fromStdString(path))).absoluteFilePath());
+    QUrl url = QUrl::fromLocalFile(QFileInfo(ToQString(ToWide(path))).absoluteFilePath());
     if (question != std::string::npos)
         url.setQuery(QString::fromLatin1(QByteArray::fromStdString(address.substr(question + 1))), QUrl::TolerantMode);
     return url;
@@ -35,7 +34,8 @@ QUrl UrlFromAddress(const std::string& address) {
 
 std::string AddressFromUrl(const QUrl& url) {
     if (!url.isLocalFile()) return url.toString(QUrl::FullyEncoded).toStdString();
-    std::string address = QFile::encodeName(url.toLocalFile()).toStdString();
+    // Local paths are CP932 text in the core, as every 8-bit string there.
+    std::string address = ToNarrow(ToU16(url.toLocalFile()));
     if (url.hasQuery()) address += "?" + url.query(QUrl::FullyEncoded).toStdString();
     return address;
 }

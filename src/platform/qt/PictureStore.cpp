@@ -1,8 +1,10 @@
 #include "platform/qt/PictureStore.h"
 
+#include "platform/Text.h"
+#include "platform/qt/Addresses.h"
+
 #include <QBitmap>
 #include <QDateTime>
-#include <QFile>
 #include <QFileInfo>
 
 namespace vq {
@@ -25,7 +27,7 @@ QImage WithSeeThroughColour(const QImage& picture) {
 QString BuiltInPicture(const QString& name) { return QStringLiteral(":/pictures/") + name; }
 
 const PictureStore::Entry& PictureStore::Load(const std::string& path, const QString& builtIn) {
-    QString file = path.empty() ? BuiltInPicture(builtIn) : QFile::decodeName(QByteArray::fromStdString(path));
+    QString file = path.empty() ? BuiltInPicture(builtIn) : ToQString(ToWide(path));
     // A file rewritten under the same name (a new snapshot) is a new picture.
     const QFileInfo info(file);
     const QString key = file + QLatin1Char('|') + QString::number(info.lastModified().toMSecsSinceEpoch()) +
@@ -34,7 +36,7 @@ const PictureStore::Entry& PictureStore::Load(const std::string& path, const QSt
 
     QImage image(file);
     if (image.isNull() && !path.empty()) {
-        reportFailure_("画像を表示できません: " + QFile::encodeName(file).toStdString());
+        reportFailure_("画像を表示できません: " + file.toStdString());
         image = QImage(BuiltInPicture(builtIn));
     }
     Entry entry;

@@ -1,6 +1,7 @@
 #include "sites/profile/ProfileStore.h"
 
 #include "platform/Files.h"
+#include "platform/NativePath.h"
 #include "platform/PlatformError.h"
 #include "platform/Text.h"
 #include "shell/Phone.h"
@@ -96,7 +97,7 @@ std::optional<ProfileData> ReadProfileDataIfPresent(const Phone& phone, std::str
     } catch (const PlatformError&) {
         // Only a file that is not there is skipped; one that exists and cannot be read is an error.
         std::error_code ignored;
-        if (!std::filesystem::exists(phone.DataPath(ProfileDataPath(id)), ignored)) return std::nullopt;
+        if (!std::filesystem::exists(NativePath(phone.DataPath(ProfileDataPath(id))), ignored)) return std::nullopt;
         throw;
     }
 }

@@ -1,5 +1,6 @@
 #include "support/Classroom.h"
 
+#include "platform/NativePath.h"
 #include "platform/Text.h"
 
 #include <gtest/gtest.h>
@@ -37,13 +38,14 @@ fs::path NewTempFolder() {
 
 fs::path SourceDir() { return VQ_SOURCE_DIR; }
 
-Classroom::Classroom() : root(NewTempFolder()) {
+Classroom::Classroom(const std::string& innerFolder)
+    : top_(NewTempFolder()), root(innerFolder.empty() ? top_ : top_ / fs::path(innerFolder)) {
     for (const char* folder : kFolders) fs::create_directories(root / "data" / folder);
 }
 
 Classroom::~Classroom() {
     std::error_code ignored;
-    fs::remove_all(root, ignored);
+    fs::remove_all(top_, ignored);
 }
 
 void Classroom::PrepareForStartUp() const {
@@ -101,7 +103,7 @@ std::vector<std::string> TraceRecorder::Handlers() const {
 
 Station::Station(const Classroom& classroom, const std::string& name, vq::ManualClock& clock,
                  const std::string& address, vq::Capture* camera)
-    : system(classroom.root.string(), name, address),
+    : system(vq::FromNativeName(classroom.root.string()), name, address),
       phone(vq::PhoneServices{browser, clock, errors, system, &trace, 1, camera}) {}
 
 void Station::Start() {
@@ -112,7 +114,8 @@ void Station::Start() {
 void Station::Open(const std::string& addressOrRelative) {
     const bool absolute = !addressOrRelative.empty() &&
                           (addressOrRelative[0] == '/' || addressOrRelative.find("://") != std::string::npos);
-    browser.Open(vq::Utf8ToCp932(absolute ? addressOrRelative : system.CurrentDirectory() + "/data/" + addressOrRelative));
+    const std::string address = vq::Utf8ToCp932(addressOrRelative);
+    browser.Open(absolute ? address : system.CurrentDirectory() + "/data/" + address);
     browser.RunLoop();
 }
 

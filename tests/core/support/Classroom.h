@@ -15,8 +15,11 @@ namespace vqtest {
 
 // A fresh classroom folder with an empty data/ of every folder the program writes to; removed at the end.
 class Classroom {
+    std::filesystem::path top_;
+
 public:
-    Classroom();
+    // innerFolder: the classroom lies in a folder of that name (UTF-8) inside the temporary one.
+    explicit Classroom(const std::string& innerFolder = {});
     ~Classroom();
     Classroom(const Classroom&) = delete;
     Classroom& operator=(const Classroom&) = delete;
