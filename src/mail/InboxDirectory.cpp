@@ -12,6 +12,10 @@ bool IsDatFile(const std::string& name) {
     return name.size() >= 4 && ReplaceAllNoCase(name.substr(name.size() - 4), ".dat", "").empty();
 }
 
+bool SameNameNoCase(std::string_view a, std::string_view b) {
+    return a.size() == b.size() && FindCp932NoCase(a, b) == 0;
+}
+
 } // namespace
 
 std::vector<InboxListing> ListInboxes(const Phone& phone) {
@@ -21,6 +25,16 @@ std::vector<InboxListing> ListInboxes(const Phone& phone) {
         inboxes.push_back({entry.name, ReplaceAllNoCase(ReplaceAllNoCase(entry.name, "log_", ""), ".dat", "")});
     }
     return inboxes;
+}
+
+std::optional<std::string> FindInbox(const Phone& phone, std::string_view station) {
+    if (station.empty() || !IsPlainFileName(station)) return std::nullopt;
+    const std::string exact = InboxPath(phone, station);
+    if (FileExists(exact)) return exact;
+    const std::string wanted = "log_" + std::string(station) + ".dat";
+    for (const DirEntry& entry : ListFiles(InboxFolder(phone)))
+        if (SameNameNoCase(entry.name, wanted)) return InboxFolder(phone) + entry.name;
+    return std::nullopt;
 }
 
 } // namespace vq

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace vq {
@@ -14,5 +16,10 @@ struct InboxListing {
 
 // Every inbox file of the classroom, in the folder's listing order.
 [[nodiscard]] std::vector<InboxListing> ListInboxes(const Phone& phone);
+
+// The inbox file of a station named as typed, the letter case of file and name aside (as on the
+// Windows shares where classroom folders are often kept, and as the address book lists them); empty
+// when the station has none or the name could point outside the inbox folder.
+[[nodiscard]] std::optional<std::string> FindInbox(const Phone& phone, std::string_view station);
 
 } // namespace vq

@@ -36,14 +36,10 @@ std::string TimeNow(const Phone& phone) { return TimeStampText(phone.clock.Now()
 
 bool IsBroadcast(std::u16string_view address) { return address == u"All" || address == u"全員"; }
 
-bool HasInbox(const Phone& phone, std::u16string_view address) {
-    const std::string station = ToNarrow(address);
-    return IsPlainFileName(station) && FileExists(InboxPath(phone, station));
-}
 
 std::optional<Route> RouteOf(const Phone& phone, std::u16string_view address) {
     if (address == PhotoRegistrationAddress) return Route::PhotoRegistration;
-    if (HasInbox(phone, address)) return Route::Station;
+    if (FindInbox(phone, ToNarrow(address))) return Route::Station;
     if (IsBroadcast(address)) return Route::Broadcast;
     if (address == SpamAddress) return Route::Spam;
     return std::nullopt;
@@ -70,6 +66,12 @@ MailRecord AnswerRecord(const Phone& phone, std::string_view sender, std::u16str
 void Deliver(const std::string& inbox, const MailRecord& record) {
     if (!AppendToInbox(inbox, FormatMailRecord(record)))
         throw PlatformError("宛先の受信箱が見つかりません: " + Cp932ToUtf8(inbox));
+}
+
+// The inbox may have gone since the route was chosen: then the station has left the classroom.
+void DeliverToStation(const Phone& phone, const std::string& station, const MailRecord& record) {
+    const auto inbox = FindInbox(phone, station);
+    Deliver(inbox ? *inbox : InboxPath(phone, station), record);
 }
 
 void DeliverToSelf(Phone& phone, const MailRecord& record) { Deliver(InboxPath(phone, phone.StationName), record); }
@@ -117,7 +119,7 @@ void DeliverToEveryone(Phone& phone, const Outgoing& mail) {
 void DeliverBy(Phone& phone, Route route, const Outgoing& mail, const MailRecord& record) {
     switch (route) {
     case Route::PhotoRegistration: DeliverToSelf(phone, PhotoRegistrationAnswer(phone, mail.photo)); break;
-    case Route::Station: Deliver(InboxPath(phone, ToNarrow(mail.address)), record); break;
+    case Route::Station: DeliverToStation(phone, ToNarrow(mail.address), record); break;
     case Route::Broadcast: DeliverToEveryone(phone, mail); break;
     case Route::Spam: DeliverSpam(phone); break;
     }

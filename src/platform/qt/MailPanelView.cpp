@@ -121,11 +121,14 @@ void MailPanelView::MirrorTexts() {
     if (Items(*ListBox1_) != Texts(m.ListBox1.Items)) {
         ListBox1_->clear();
         ListBox1_->addItems(Texts(m.ListBox1.Items));
+        for (int i = 0; i < ListBox1_->count(); ++i) ListBox1_->item(i)->setSizeHint(QSize(0, m.ListBox1.itemHeight));
     }
     if (ListBox1_->currentRow() != m.ListBox1.ItemIndex) ListBox1_->setCurrentRow(m.ListBox1.ItemIndex);
     if (Items(*ComboBoxMail_) != Texts(m.ComboBoxMail.Items)) {
         ComboBoxMail_->clear();
         ComboBoxMail_->addItems(Texts(m.ComboBoxMail.Items));
+        for (int i = 0; i < ComboBoxMail_->count(); ++i)
+            ComboBoxMail_->setItemData(i, QSize(0, m.ComboBoxMail.itemHeight), Qt::SizeHintRole);
     }
     if (ComboBoxMail_->currentText() != ToQString(m.ComboBoxMail.Text)) ComboBoxMail_->setEditText(ToQString(m.ComboBoxMail.Text));
     if (txtNewSubject_->text() != ToQString(m.txtNewSubject.Text)) txtNewSubject_->setText(ToQString(m.txtNewSubject.Text));

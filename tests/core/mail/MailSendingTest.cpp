@@ -116,6 +116,18 @@ TEST_F(MailSending, AddressesThatReachNobodyChangeNothing) {
     EXPECT_EQ(station.phone.mail.SentCount, 0);
 }
 
+// Inbox files copied from a Windows share may be named in capitals; the address book offers them
+// by name, and a name typed in another case reaches the same station, as it does there.
+TEST_F(MailSending, AStationIsReachedWhateverTheLetterCaseOfItsInboxOrOfTheTypedName) {
+    classroom.Write("mail_box/LOG_PC03.DAT", "\n");
+    SendMailTo(station, "PC03", "大文字", "a");
+    SendMailTo(station, "pc02", "小文字", "b");
+    EXPECT_EQ(RecordLines(classroom, "mail_box/LOG_PC03.DAT").size(), 1u);
+    ASSERT_EQ(Inbox("PC02").size(), 1u);
+    EXPECT_NE(Inbox("PC02")[0].find("#c#pc02#c#小文字#c#"), std::string::npos); // the recipient as typed
+    EXPECT_EQ(station.phone.mail.SentCount, 2);
+}
+
 TEST_F(MailSending, AMailToAnAbsentStationWaitsInTheFieldsAndGoesFromTheMenuLater) {
     SendMailTo(station, "PC03", "待って", "本文");
     EXPECT_EQ(station.phone.mail.ScreenMode, "M");
