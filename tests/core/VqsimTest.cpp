@@ -76,6 +76,7 @@ TEST(Vqsim, ShowPrintsTheStateInItsFixedOrder) {
 TEST(Vqsim, ScriptErrorsNameTheLineAndExitWithTwo) {
     Classroom classroom;
     classroom.PrepareForStartUp();
+    classroom.Write("kyouzai/contents/one.html", "<form><input name=a></form>\n");
     const std::vector<std::pair<std::string, std::string>> cases{
         {"station PC01\nfrobnicate\n", "vqsim: line 3: unknown command"},
         {"station PC01\nstation PC01\n", "vqsim: line 3: station PC01 is already running"},
@@ -83,6 +84,8 @@ TEST(Vqsim, ScriptErrorsNameTheLineAndExitWithTwo) {
         {"clock yesterday\n", "vqsim: line 2: clock needs"},
         {"station PC01\nswatch 11\n", "vqsim: line 3: the swatch must be 1 to 10"},
         {"open index.html\n", "vqsim: line 2: no station yet"},
+        {"station PC01\nopen kyouzai/contents/one.html\nfill 1 x\n",
+         "vqsim: line 4: the form of the page shown has no element 1"},
     };
     // Every script starts with a "root" line, so the faulty line is one further down.
     for (const auto& [script, message] : cases) {

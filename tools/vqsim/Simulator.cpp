@@ -1,6 +1,7 @@
 #include "Simulator.h"
 
 #include "platform/NativePath.h"
+#include "platform/PlatformError.h"
 #include "platform/TestPatternCapture.h"
 #include "platform/Text.h"
 #include "site/VirtualSite.h"
@@ -138,7 +139,11 @@ void Simulator::Fill(std::string rest) {
     if (k < 0) throw ScriptError("the element number must not be negative");
     Station& s = Current();
     if (!s.browser.ShowsForm()) throw ScriptError("the page shown has no form");
-    s.browser.Fill(k, vq::Utf8ToWide(UnescapeText(rest)));
+    try {
+        s.browser.Fill(k, vq::Utf8ToWide(UnescapeText(rest)));
+    } catch (const vq::PlatformError&) {
+        throw ScriptError("the form of the page shown has no element " + std::to_string(k));
+    }
 }
 
 void Simulator::Key(const std::string& name) {

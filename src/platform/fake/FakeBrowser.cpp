@@ -38,8 +38,9 @@ std::u16string FakeBrowser::ReadFormField(int k) const {
 
 void FakeBrowser::Fill(int k, const std::u16string& value) {
     if (!form_) throw PlatformError("表示中のページにフォームがありません");
-    if (k < 0) throw PlatformError("項目の番号が正しくありません");
-    if (static_cast<std::size_t>(k) >= form_->size()) form_->resize(static_cast<std::size_t>(k) + 1);
+    // Only elements the page has: a handler reading past them must fail here as in the real browser.
+    if (k < 0 || static_cast<std::size_t>(k) >= form_->size())
+        throw PlatformError("フォームに " + std::to_string(k + 1) + " 番目の項目がありません");
     (*form_)[static_cast<std::size_t>(k)] = value;
 }
 
