@@ -36,7 +36,6 @@ std::string TimeNow(const Phone& phone) { return TimeStampText(phone.clock.Now()
 
 bool IsBroadcast(std::u16string_view address) { return address == u"All" || address == u"全員"; }
 
-
 std::optional<Route> RouteOf(const Phone& phone, std::u16string_view address) {
     if (address == PhotoRegistrationAddress) return Route::PhotoRegistration;
     if (FindInbox(phone, ToNarrow(address))) return Route::Station;

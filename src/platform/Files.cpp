@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <utility>
 
 namespace vq {
 namespace {
@@ -131,14 +132,14 @@ std::vector<DirEntry> ListFiles(const std::string& folder, std::string_view pref
     std::string base = native;
     if (!base.empty() && base.back() != '/') base += '/';
     while (const dirent* e = ::readdir(dir)) {
-        const std::string name = FromNativeName(e->d_name);
+        std::string name = FromNativeName(e->d_name);
         if (name.size() < prefix.size() + suffix.size()) continue;
         if (name.substr(0, prefix.size()) != prefix) continue;
         if (name.substr(name.size() - suffix.size()) != suffix) continue;
         struct stat st {};
         if (::stat((base + e->d_name).c_str(), &st) != 0 || !S_ISREG(st.st_mode)) continue;
-        entries.push_back({name, static_cast<std::int64_t>(st.st_mtim.tv_sec) * 1000000000 +
-                                                  st.st_mtim.tv_nsec});
+        entries.push_back({std::move(name), static_cast<std::int64_t>(st.st_mtim.tv_sec) * 1000000000 +
+                                                st.st_mtim.tv_nsec});
     }
     ::closedir(dir);
     std::sort(entries.begin(), entries.end(), [](const DirEntry& a, const DirEntry& b) { return a.name < b.name; });

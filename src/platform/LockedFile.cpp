@@ -122,4 +122,8 @@ bool AppendSharedLine(const std::string& path, std::string_view line) {
     return true;
 }
 
+void AppendSharedLineOrFail(const std::string& path, std::string_view line) {
+    if (!AppendSharedLine(path, line)) Fail("ファイルに追記できません", path, ENOENT);
+}
+
 } // namespace vq

@@ -51,5 +51,7 @@ private:
 // computers are not atomic: two posts sent at the same moment could otherwise overwrite each other.
 // False when the file does not exist; it is never created.
 [[nodiscard]] bool AppendSharedLine(const std::string& path, std::string_view line);
+// The same for a file that must be there: its absence is an error, as for any other data file.
+void AppendSharedLineOrFail(const std::string& path, std::string_view line);
 
 } // namespace vq

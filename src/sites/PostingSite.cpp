@@ -2,7 +2,6 @@
 
 #include "platform/Files.h"
 #include "platform/LockedFile.h"
-#include "platform/PosixIo.h"
 #include "platform/Text.h"
 #include "shell/Phone.h"
 #include "site/ActivityLog.h"
@@ -11,7 +10,6 @@
 #include "sites/PostingForm.h"
 #include "sites/ShownText.h"
 
-#include <cerrno>
 #include <vector>
 
 namespace vq {
@@ -23,10 +21,8 @@ void TakePost(Phone& phone, const PostingSite& site) {
     const std::u16string& name = (*form)[0];
     const std::u16string& text = (*form)[1];
     if (name.empty() && text.empty()) return;
-    const std::string data = phone.DataPath(site.dataFile);
     // Every station of the class appends to this one file, often at the same moment.
-    if (!AppendSharedLine(data, PostRecord(phone, name.empty() ? u"なし" : name, text)))
-        posix::Fail("ファイルに追記できません", data, ENOENT);
+    AppendSharedLineOrFail(phone.DataPath(site.dataFile), PostRecord(phone, name.empty() ? u"なし" : name, text));
 }
 
 // The lines of a post file that are records, in file order, as views into data.

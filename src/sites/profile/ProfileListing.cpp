@@ -28,10 +28,7 @@ std::vector<std::size_t> DescendingOrder(std::size_t count, Key key) {
 
 // Stamps are compared to the second: pages published in the same second keep the reverse of the
 // directory order, whatever finer time the file system keeps.
-std::int64_t WholeSecond(const DirEntry& page) {
-    constexpr std::int64_t kNsPerSecond = 1000000000;
-    return page.lastWriteNs >= 0 ? page.lastWriteNs / kNsPerSecond : (page.lastWriteNs - kNsPerSecond + 1) / kNsPerSecond;
-}
+std::int64_t WholeSecond(const DirEntry& page) { return page.lastWriteNs / 1000000000; }
 
 } // namespace
 
