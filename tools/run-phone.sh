@@ -15,7 +15,7 @@ if [ -n "$STATIONS" ] && ! [[ "$STATIONS" =~ ^[1-9][0-9]?$ ]]; then
   exit 2
 fi
 CLASSROOM="$VQ_BUILD/classroom"
-PHONE="$VQ_BUILD/src/platform/qt/velquinlan"
+PHONE="$VQ_BUILD/src/desktop/phone/velquinlan"
 if [ ! -x "$PHONE" ]; then
   echo "The desktop phone was not built (Qt 6 WebEngine missing?). See the build output above." >&2
   exit 1

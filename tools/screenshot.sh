@@ -36,7 +36,7 @@ trap cleanup EXIT
 vq_start_virtual_screen
 
 cd "$VQ_BUILD/classroom"
-VELQUINLAN_STATION="${VELQUINLAN_STATION:-PC01}" "$VQ_BUILD/src/platform/qt/velquinlan" >"${VQ_PHONE_LOG:-/dev/null}" 2>&1 &
+VELQUINLAN_STATION="${VELQUINLAN_STATION:-PC01}" "$VQ_BUILD/src/desktop/phone/velquinlan" >"${VQ_PHONE_LOG:-/dev/null}" 2>&1 &
 PHONE_PID=$!
 
 # The phone window's place on the screen as shell variables X, Y, WIDTH and HEIGHT, read anew each

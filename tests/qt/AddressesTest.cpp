@@ -1,5 +1,5 @@
 #include "platform/Text.h"
-#include "platform/qt/Addresses.h"
+#include "desktop/phone/Addresses.h"
 
 #include <QUrl>
 

@@ -2,7 +2,7 @@
 
 #include "platform/PlatformError.h"
 #include "platform/Text.h"
-#include "platform/qt/QtBrowserView.h"
+#include "desktop/phone/QtBrowserView.h"
 #include "support/Classroom.h"
 
 #include <QTcpServer>

@@ -1,8 +1,8 @@
 #include "Waiting.h"
 
-#include "platform/qt/DesktopPhone.h"
-#include "platform/qt/ModelTimers.h"
-#include "platform/qt/QtBrowserView.h"
+#include "desktop/phone/DesktopPhone.h"
+#include "desktop/phone/ModelTimers.h"
+#include "desktop/phone/QtBrowserView.h"
 #include "support/Classroom.h"
 
 #include <QInputMethodEvent>

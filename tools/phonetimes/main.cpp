@@ -6,7 +6,7 @@
 #include "platform/Clock.h"
 #include "platform/ErrorReporter.h"
 #include "platform/SystemInfo.h"
-#include "platform/qt/DesktopPhone.h"
+#include "desktop/phone/DesktopPhone.h"
 #include "shell/EventTrace.h"
 
 #include <QApplication>

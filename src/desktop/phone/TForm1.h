@@ -1,7 +1,7 @@
 #pragma once
 
-#include "platform/qt/PictureStore.h"
-#include "platform/qt/RunEvent.h"
+#include "desktop/phone/PictureStore.h"
+#include "desktop/phone/RunEvent.h"
 
 #include <QRegion>
 #include <QWidget>

@@ -1,7 +1,7 @@
-#include "platform/qt/ColourPanelView.h"
+#include "desktop/phone/ColourPanelView.h"
 
-#include "platform/qt/ControlMirror.h"
-#include "platform/qt/PictureStore.h"
+#include "desktop/phone/ControlMirror.h"
+#include "desktop/phone/PictureStore.h"
 #include "shell/Phone.h"
 
 #include <QLabel>

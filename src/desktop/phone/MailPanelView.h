@@ -1,7 +1,7 @@
 #pragma once
 
 #include "platform/RgbImage.h"
-#include "platform/qt/RunEvent.h"
+#include "desktop/phone/RunEvent.h"
 
 #include <optional>
 

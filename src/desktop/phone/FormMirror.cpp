@@ -1,7 +1,7 @@
-#include "platform/qt/FormMirror.h"
+#include "desktop/phone/FormMirror.h"
 
 #include "platform/PlatformError.h"
-#include "platform/qt/Addresses.h"
+#include "desktop/phone/Addresses.h"
 
 #include <QFile>
 #include <QWebChannel>

@@ -1,4 +1,4 @@
-#include "platform/qt/NavigationPage.h"
+#include "desktop/phone/NavigationPage.h"
 
 namespace vq {
 namespace {

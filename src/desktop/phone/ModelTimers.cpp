@@ -1,4 +1,4 @@
-#include "platform/qt/ModelTimers.h"
+#include "desktop/phone/ModelTimers.h"
 
 namespace vq {
 namespace {

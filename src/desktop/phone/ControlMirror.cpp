@@ -1,6 +1,6 @@
-#include "platform/qt/ControlMirror.h"
+#include "desktop/phone/ControlMirror.h"
 
-#include "platform/qt/Addresses.h"
+#include "desktop/phone/Addresses.h"
 
 #include <QAbstractButton>
 #include <QFontMetrics>

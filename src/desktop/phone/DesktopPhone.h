@@ -3,9 +3,9 @@
 #include "platform/Clock.h"
 #include "platform/ErrorReporter.h"
 #include "platform/SystemInfo.h"
-#include "platform/qt/QtBrowserView.h"
-#include "platform/qt/QtCapture.h"
-#include "platform/qt/TForm1.h"
+#include "desktop/phone/QtBrowserView.h"
+#include "desktop/phone/QtCapture.h"
+#include "desktop/phone/TForm1.h"
 #include "shell/Phone.h"
 
 #include <memory>

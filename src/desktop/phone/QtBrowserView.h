@@ -1,7 +1,7 @@
 #pragma once
 
 #include "platform/BrowserView.h"
-#include "platform/qt/FormMirror.h"
+#include "desktop/phone/FormMirror.h"
 
 #include <QObject>
 #include <QPointer>

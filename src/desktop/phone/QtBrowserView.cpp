@@ -1,8 +1,8 @@
-#include "platform/qt/QtBrowserView.h"
+#include "desktop/phone/QtBrowserView.h"
 
-#include "platform/qt/Addresses.h"
-#include "platform/qt/LocalOnlyRequests.h"
-#include "platform/qt/NavigationPage.h"
+#include "desktop/phone/Addresses.h"
+#include "desktop/phone/LocalOnlyRequests.h"
+#include "desktop/phone/NavigationPage.h"
 
 #include <QWebEngineHistory>
 #include <QWebEngineLoadingInfo>

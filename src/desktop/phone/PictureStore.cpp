@@ -1,7 +1,7 @@
-#include "platform/qt/PictureStore.h"
+#include "desktop/phone/PictureStore.h"
 
 #include "platform/Text.h"
-#include "platform/qt/Addresses.h"
+#include "desktop/phone/Addresses.h"
 
 #include <QBitmap>
 #include <QDateTime>

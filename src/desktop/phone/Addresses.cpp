@@ -1,4 +1,4 @@
-#include "platform/qt/Addresses.h"
+#include "desktop/phone/Addresses.h"
 
 #include "platform/Text.h"
 

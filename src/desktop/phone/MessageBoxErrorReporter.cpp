@@ -1,4 +1,4 @@
-#include "platform/qt/MessageBoxErrorReporter.h"
+#include "desktop/phone/MessageBoxErrorReporter.h"
 
 #include <QGuiApplication>
 #include <QMessageBox>

@@ -1,10 +1,10 @@
-#include "platform/qt/TForm1.h"
+#include "desktop/phone/TForm1.h"
 
-#include "platform/qt/ColourPanelView.h"
-#include "platform/qt/ControlMirror.h"
-#include "platform/qt/MailPanelView.h"
-#include "platform/qt/ModelTimers.h"
-#include "platform/qt/QtBrowserView.h"
+#include "desktop/phone/ColourPanelView.h"
+#include "desktop/phone/ControlMirror.h"
+#include "desktop/phone/MailPanelView.h"
+#include "desktop/phone/ModelTimers.h"
+#include "desktop/phone/QtBrowserView.h"
 #include "shell/Phone.h"
 
 #include <QMouseEvent>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/qt/RunEvent.h"
+#include "desktop/phone/RunEvent.h"
 
 #include <array>
 

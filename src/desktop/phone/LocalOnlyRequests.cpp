@@ -1,4 +1,4 @@
-#include "platform/qt/LocalOnlyRequests.h"
+#include "desktop/phone/LocalOnlyRequests.h"
 
 #include <QSet>
 

@@ -2,8 +2,8 @@
 
 #include "platform/Clock.h"
 #include "platform/SystemInfo.h"
-#include "platform/qt/DesktopPhone.h"
-#include "platform/qt/MessageBoxErrorReporter.h"
+#include "desktop/phone/DesktopPhone.h"
+#include "desktop/phone/MessageBoxErrorReporter.h"
 
 #include <QApplication>
 #include <QDir>

@@ -1,4 +1,4 @@
-#include "platform/qt/QtCapture.h"
+#include "desktop/phone/QtCapture.h"
 
 #include <QCamera>
 #include <QCameraDevice>

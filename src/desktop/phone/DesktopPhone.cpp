@@ -1,6 +1,6 @@
-#include "platform/qt/DesktopPhone.h"
+#include "desktop/phone/DesktopPhone.h"
 
-#include "platform/qt/MailPanelView.h"
+#include "desktop/phone/MailPanelView.h"
 
 namespace vq {
 

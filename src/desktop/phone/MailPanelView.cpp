@@ -1,10 +1,10 @@
-#include "platform/qt/MailPanelView.h"
+#include "desktop/phone/MailPanelView.h"
 
-#include "platform/qt/Addresses.h"
-#include "platform/qt/ClickableLabel.h"
-#include "platform/qt/ControlMirror.h"
-#include "platform/qt/PictureStore.h"
-#include "platform/qt/QtCapture.h"
+#include "desktop/phone/Addresses.h"
+#include "desktop/phone/ClickableLabel.h"
+#include "desktop/phone/ControlMirror.h"
+#include "desktop/phone/PictureStore.h"
+#include "desktop/phone/QtCapture.h"
 #include "shell/Phone.h"
 
 #include <QComboBox>
