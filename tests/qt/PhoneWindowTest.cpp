@@ -3,8 +3,11 @@
 #include "desktop/phone/DesktopPhone.h"
 #include "desktop/phone/ModelTimers.h"
 #include "desktop/phone/QtBrowserView.h"
+#include "platform/Files.h"
+#include "platform/Text.h"
 #include "support/Classroom.h"
 
+#include <QApplication>
 #include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -205,5 +208,40 @@ TEST_F(PhoneWindowTest, TheCameraPreviewsInThePhotoAreaAndTheShotIsShownAttached
     const QPixmap shot = Widget<QLabel>("imgPhoto").pixmap();
     EXPECT_EQ(shot.size(), QSize(160, 120));
     EXPECT_TRUE(classroom.Exists("tmp_photo/PC01.jpg"));
+    EXPECT_TRUE(errors.messages.empty());
+}
+
+// The pupil opens a mail, clicks into another window and comes back by clicking もどる. The window
+// system hands the focus back to the list box only after that click, when the box already shows the
+// menu with no row chosen; the list then makes its first row current by itself, which is no choice
+// of the pupil's and must not open the received box.
+TEST_F(PhoneWindowTest, BackFromAMailBoxReachesTheMenuAlsoAfterAVisitToAnotherWindow) {
+    for (const char* subject : {"一通目", "二通目"})
+        AppendLine(Data("mail_box/log_PC01.dat"),
+                   Utf8ToCp932(std::string("PC02#c#10.0.0.9#c#2026/12/07 8:00:00#c#PC01#c#") + subject + "#c#本文"));
+    QApplication::setActiveWindow(&window());
+    window().Run([&] { phone().lblButtonLeftClick(); }); // the mail menu
+    auto& list = Widget<QListWidget>("ListBox1");
+    const auto clickRow = [&](int row) {
+        QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, list.visualItemRect(list.item(row)).center());
+    };
+    clickRow(0);
+    ASSERT_EQ(phone().mail.ScreenMode, "RM");
+    clickRow(1);
+    ASSERT_TRUE(list.hasFocus());
+
+    QWidget elsewhere;
+    elsewhere.show();
+    QApplication::setActiveWindow(&elsewhere);
+    QTest::mouseClick(&Widget("lblButtonRight"), Qt::LeftButton); // もどる
+    QApplication::setActiveWindow(&window());
+    QTest::qWait(50);
+    EXPECT_EQ(phone().mail.ScreenMode, "M");
+    EXPECT_EQ(phone().mailPanel.lblMailTitle.Caption, u"メール PC01");
+
+    // The arrow keys still choose a row, as the mouse does.
+    list.setFocus();
+    QTest::keyClick(&list, Qt::Key_Down);
+    EXPECT_EQ(phone().mail.ScreenMode, "RM");
     EXPECT_TRUE(errors.messages.empty());
 }
