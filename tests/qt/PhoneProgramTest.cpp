@@ -10,6 +10,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QWindow>
 
 #include <gtest/gtest.h>
 
@@ -24,6 +25,17 @@ bool Shows(const QWidget& window, const QString& text) {
         if (label->isVisible() && label->text().contains(text)) return true;
     return false;
 }
+
+// What Qt does to a shown window whose widgets come to need the graphics stack.
+struct NativeWindowRemaker : QWidget {
+    static void Remake(QWidget& window) {
+        auto& remaker = static_cast<NativeWindowRemaker&>(window);
+        remaker.destroy(true, false);
+        remaker.create();
+        window.show();
+    }
+};
+void RemakeNativeWindow(QWidget& window) { NativeWindowRemaker::Remake(window); }
 
 class PhoneProgramTest : public ::testing::Test {
 protected:
@@ -116,4 +128,12 @@ TEST_F(PhoneProgramTest, AMissingHomePageIsReportedWithTheOtherMissingFilesOverT
     EXPECT_TRUE(boxes[0]->text().contains(QStringLiteral("kyouzai/contents/index.html")));
     EXPECT_TRUE(boxes[0]->text().contains(QStringLiteral("kyouzai/contents/option0-1.html")));
     EXPECT_FALSE(boxes[0]->text().contains(QStringLiteral("prof_quest.txt")));
+
+    // On X11 the window system's window of the phone is made anew once the browser first draws, as
+    // done here; the box must stay tied to the phone's window, above it.
+    TForm1& window = program.Station()->window();
+    RemakeNativeWindow(window);
+    QTest::qWait(50);
+    EXPECT_TRUE(boxes[0]->isVisible());
+    EXPECT_EQ(boxes[0]->windowHandle()->transientParent(), window.windowHandle());
 }

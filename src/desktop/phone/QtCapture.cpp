@@ -27,7 +27,7 @@ public:
         missing_->setAlignment(Qt::AlignCenter);
         missing_->setWordWrap(true);
         QFont font = missing_->font();
-        font.setPixelSize(14);
+        font.setPixelSize(13); // one line across the 160-pixel area
         font.setBold(true);
         missing_->setFont(font);
         missing_->setStyleSheet(QStringLiteral("color: #404040;"));
@@ -52,7 +52,7 @@ protected:
     // Hiding the mail panel or the preview area hides this window too, and tells it so.
     void showEvent(QShowEvent*) override { visibilityChanged_(); }
     void hideEvent(QHideEvent*) override { visibilityChanged_(); }
-    void resizeEvent(QResizeEvent*) override { missing_->setGeometry(rect().adjusted(4, 4, -4, -4)); }
+    void resizeEvent(QResizeEvent*) override { missing_->setGeometry(rect().adjusted(2, 2, -2, -2)); }
 
 private:
     std::function<void()> visibilityChanged_;
