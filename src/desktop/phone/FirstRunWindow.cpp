@@ -83,8 +83,9 @@ FirstRunWindow::FirstRunWindow(Places places, FolderQuestion askForFolder)
         "先生・管理者の方へ: 教室フォルダを引数にして起動すると、この画面は出ずにすぐ始まります"
         "（例: velquinlan /srv/velquinlan/3年1組）。詳しくは man velquinlan をご覧ください。"), this, 13));
 
-    layout->addStretch(1);
     sample->setDefault(places_.bundled.has_value()); // what a pupil trying the program alone wants
+    // Wrapped texts ask for more height than they take; the window is as tall as its width needs.
+    resize(minimumWidth(), layout->totalHeightForWidth(minimumWidth()));
 
     connect(choose, &QPushButton::clicked, this, &FirstRunWindow::ChooseFolder);
     connect(sample, &QPushButton::clicked, this, &FirstRunWindow::TrySample);

@@ -9,7 +9,9 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QLibraryInfo>
 #include <QLocale>
+#include <QTranslator>
 
 #include <cstdio>
 #include <filesystem>
@@ -35,8 +37,13 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("velquinlan"));
     QApplication::setApplicationDisplayName(QStringLiteral("スマートフォン指導用VelquinLAN"));
     QApplication::setDesktopFileName(QStringLiteral("velquinlan"));
-    // The browser's own texts (its error page) in the pupils' language.
-    QLocale::setDefault(QLocale(QLocale::Japanese, QLocale::Japan));
+    // The browser's own texts (its error page) and Qt's (the folder dialog, the buttons of message
+    // boxes) in the pupils' language, where Qt's translations are installed.
+    const QLocale japanese(QLocale::Japanese, QLocale::Japan);
+    QLocale::setDefault(japanese);
+    QTranslator qtTexts;
+    if (qtTexts.load(japanese, QStringLiteral("qtbase"), QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(&qtTexts);
     // The power key ends the program even while an error message is still open.
     QApplication::setQuitOnLastWindowClosed(false);
 
