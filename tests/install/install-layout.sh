@@ -6,6 +6,7 @@
 set -uo pipefail
 BUILD=$1
 WITH_TEACHER=$2
+SOURCE="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
 PREFIX=$(mktemp -d)
 trap 'rm -rf "$PREFIX"' EXIT
 FAILED=0
@@ -67,5 +68,10 @@ fi
 for program in "${PROGRAMS[@]}"; do
   out=$(desktop-file-validate "$PREFIX/share/applications/$program.desktop" 2>&1) || fail "$program.desktop: $out"
 done
+# The README's ready-to-copy entry for the pupils' PCs is valid as printed.
+README_ENTRY="$PREFIX/velquinlan-readme.desktop"
+sed -n '/^      \[Desktop Entry\]$/,/^$/s/^      //p' "$SOURCE/README.md" >"$README_ENTRY"
+grep -q '^Exec=velquinlan "' "$README_ENTRY" || fail "the README shows no desktop entry that starts the phone on a folder"
+out=$(desktop-file-validate "$README_ENTRY" 2>&1) || fail "the README's desktop entry: $out"
 [ "$FAILED" = 0 ] && echo "installed layout complete under a temporary prefix (${PROGRAMS[*]})"
 exit "$FAILED"
