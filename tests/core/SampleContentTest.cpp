@@ -169,6 +169,19 @@ protected:
 
 std::unique_ptr<Classroom> SampleContent::classroom_;
 
+// A station started on a fresh copy of the sample classroom.
+class SampleClassroom : public ::testing::Test {
+protected:
+    void SetUp() override {
+        classroom.UseSampleContent();
+        clock.Set({2026, 12, 7, 9, 5, 7, 0});
+        station.Start();
+    }
+    Classroom classroom;
+    ManualClock clock;
+    Station station{classroom, "PC01", clock, "10.1.2.3"};
+};
+
 } // namespace
 
 TEST_F(SampleContent, EveryPageDeclaresShiftJis) {
@@ -264,13 +277,7 @@ TEST_F(SampleContent, ProfileQuestionsFillEverySlot) {
     EXPECT_EQ(count, 31);
 }
 
-TEST(SampleClassroom, StudyPagesShowAndBillTheirTitle) {
-    Classroom classroom;
-    classroom.UseSampleContent();
-    ManualClock clock;
-    clock.Set({2026, 12, 7, 9, 5, 7, 0});
-    Station station(classroom, "PC01", clock, "10.1.2.3");
-    station.Start();
+TEST_F(SampleClassroom, StudyPagesShowAndBillTheirTitle) {
     for (const TeachingPage& study : kTeachingPages) {
         const std::string page = kStudyFolder + study.name;
         ASSERT_TRUE(classroom.Exists(page)) << page;
@@ -288,13 +295,7 @@ TEST(SampleClassroom, StudyPagesShowAndBillTheirTitle) {
     EXPECT_TRUE(station.errors.messages.empty());
 }
 
-TEST(SampleClassroom, BillAndNumberPagesAreFilledIn) {
-    Classroom classroom;
-    classroom.UseSampleContent();
-    ManualClock clock;
-    clock.Set({2026, 12, 7, 9, 5, 7, 0});
-    Station station(classroom, "PC01", clock, "10.1.2.3");
-    station.Start();
+TEST_F(SampleClassroom, BillAndNumberPagesAreFilledIn) {
     station.Open(kStudyFolder + "koumin.html");
     station.Open(std::string(VirtualSiteRoot) + "price.html");
     station.Open(std::string(VirtualSiteRoot) + "number.html");
@@ -310,13 +311,7 @@ TEST(SampleClassroom, BillAndNumberPagesAreFilledIn) {
     EXPECT_TRUE(station.errors.messages.empty());
 }
 
-TEST(SampleClassroom, TheBackKeyLeadsFromEachRiskResultToTheHubAndFromTheHubHome) {
-    Classroom classroom;
-    classroom.UseSampleContent();
-    ManualClock clock;
-    clock.Set({2026, 12, 7, 9, 5, 7, 0});
-    Station station(classroom, "PC01", clock, "10.1.2.3");
-    station.Start();
+TEST_F(SampleClassroom, TheBackKeyLeadsFromEachRiskResultToTheHubAndFromTheHubHome) {
     const std::string hub = classroom.DataRoot() + "risk/adult.html";
     const auto back = [&] {
         station.phone.BitBtnLeftClick();
