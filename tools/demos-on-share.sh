@@ -22,7 +22,6 @@ sample="$VQ_BUILD/classroom"
 local_side=$(mktemp -d "${TMPDIR:-/tmp}/demos-local.XXXXXX")
 share_side="$share_parent/demos-on-share.$$"
 outputs=$(mktemp -d "${TMPDIR:-/tmp}/demos-outputs.XXXXXX")
-mkdir "$share_side"
 # After a failed operation smbnetfs answers EIO on that mount for a few seconds; wait that out so that
 # one demo's failure does not spill into the next one's copy.
 wait_for_share() {
@@ -40,6 +39,8 @@ cleanup() {
     rm -rf "$local_side" "$share_side" "$outputs"
   fi
 }
+wait_for_share
+mkdir "$share_side"
 trap cleanup EXIT
 
 # Copies a folder tree file by file. Each file is opened read-write (the shell's <>), not write-only as
