@@ -146,7 +146,9 @@ start_server() {
   password=$(head -c 18 /dev/urandom | base64 | tr -d '/+=')
   printf '%s\n%s\n' "$password" "$password" | smbpasswd -c "$RIG/server/smb.conf" -s -a "$SMB_USER" >/dev/null
   echo "$password" >"$RIG/server/password"
-  ip netns exec "$NETNS" smbd --foreground --no-process-group -s "$RIG/server/smb.conf" \
+  # In its own process group (smbd's default): on SIGTERM it signals its whole group, which must not
+  # be the group of whoever runs this script.
+  ip netns exec "$NETNS" smbd --foreground -s "$RIG/server/smb.conf" \
     </dev/null >"$RIG/server/smbd.out" 2>&1 &
   echo $! >"$RIG/smbd.pid"
   wait_for 100 server_listens || fail "smbd does not listen: $(tail -5 "$RIG/server/smbd.out")"
@@ -282,7 +284,9 @@ status() {
     fi
   done
   if command -v ping >/dev/null && [ -e "/run/netns/$NETNS" ]; then
-    say "round trip: $(ping -q -c 5 -i 0.2 -W 1 "$SERVER_ADDR" | tail -1)"
+    local rtt
+    rtt=$(ping -q -c 5 -i 0.2 -W 1 "$SERVER_ADDR" 2>/dev/null | grep rtt || true)
+    say "round trip: ${rtt:-no answer from $SERVER_ADDR}"
   fi
 }
 
