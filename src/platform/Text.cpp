@@ -26,6 +26,7 @@ public:
 
     char16_t Single(unsigned char b) const { return singleByte_[b]; }
     char16_t Double(unsigned char lead, unsigned char trail) const { return doubleByte_[(lead << 8) | trail]; }
+    Cp932Assignments Assignments() const { return {assignedSingle_.data(), assignedPairs_.data()}; }
     std::uint16_t Reverse(char16_t c) const { return toCp932_[c]; }
 
 private:
@@ -74,6 +75,14 @@ private:
         }
         iconv_close(decode);
         iconv_close(encode);
+        MarkAssigned();
+    }
+
+    void MarkAssigned() {
+        for (unsigned b = 0; b < 0x100; ++b)
+            if (singleByte_[b] != kReplacement) assignedSingle_[b >> 6] |= std::uint64_t{1} << (b & 63);
+        for (unsigned code = 0; code < 0x10000; ++code)
+            if (doubleByte_[code] != kReplacement) assignedPairs_[code >> 6] |= std::uint64_t{1} << (code & 63);
     }
 
     void FillAsciiOnly() {
@@ -81,6 +90,7 @@ private:
             singleByte_[b] = static_cast<char16_t>(b);
             toCp932_[b] = static_cast<std::uint16_t>(b);
         }
+        MarkAssigned();
     }
 
     static bool Decode(iconv_t cd, char* in, std::size_t inLen, char16_t& out) {
@@ -113,6 +123,8 @@ private:
     std::array<char16_t, 0x100> singleByte_{};
     std::vector<char16_t> doubleByte_;
     std::vector<std::uint16_t> toCp932_;
+    std::array<std::uint64_t, 0x100 / 64> assignedSingle_{};
+    std::array<std::uint64_t, 0x10000 / 64> assignedPairs_{};
 };
 
 const Cp932Tables& Tables() {
@@ -150,9 +162,7 @@ bool EqualsNoCaseAt(std::basic_string_view<Char> text, std::size_t pos, std::bas
 }
 
 // Width in bytes of the character that starts at pos (1 for UTF-16 code units).
-std::size_t CharWidth(std::string_view text, std::size_t pos) {
-    return IsLeadByte(static_cast<unsigned char>(text[pos])) && pos + 1 < text.size() ? 2 : 1;
-}
+std::size_t CharWidth(std::string_view text, std::size_t pos) { return Cp932CharWidth(text, pos); }
 std::size_t CharWidth(std::u16string_view, std::size_t) { return 1; }
 
 template <typename Char>
@@ -177,6 +187,8 @@ std::basic_string<Char> ReplaceNoCase(std::basic_string_view<Char> text, std::ba
 
 } // namespace
 
+Cp932Assignments Cp932Assigned() { return Tables().Assignments(); }
+
 std::u16string ToWide(std::string_view cp932) {
     const Cp932Tables& t = Tables();
     std::u16string out;
@@ -185,11 +197,11 @@ std::u16string ToWide(std::string_view cp932) {
         const auto b = static_cast<unsigned char>(cp932[i]);
         if (b < 0x80) {
             out += static_cast<char16_t>(b);
-        } else if (IsLeadByte(b) && i + 1 < cp932.size()) {
+        } else if (Cp932CharWidth(cp932, i) == 2) {
             out += t.Double(b, static_cast<unsigned char>(cp932[i + 1]));
             ++i;
         } else {
-            out += t.Single(b);
+            out += t.Single(b); // a lone lead byte among them: U+FFFD
         }
     }
     return out;

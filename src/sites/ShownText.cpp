@@ -7,23 +7,24 @@
 namespace vq {
 namespace {
 
-// What a byte asks of the copy loop. A lead byte takes its second byte along, so a "\" that ends a
+// What a byte asks of the copy loop. A lead byte takes its trail byte along, so a "\" that ends a
 // double-byte character (as in "ソ" or "表") is never read as the start of an escape; the markup
-// bytes are below 0x40 and can never be a second byte.
-enum class ByteKind : unsigned char { Plain, Lead, Backslash, Markup };
+// bytes are below 0x40 and can never be a trail byte, so no lead byte, however it got into the file,
+// takes a "<" with it. A byte that is no character, or starts none, shows as "?", as it would after
+// decoding.
+enum class ByteKind : unsigned char { Plain, Lead, Backslash, Markup, Unassigned };
 
-constexpr std::array<ByteKind, 256> Kinds() {
+std::array<ByteKind, 256> Kinds(const Cp932Assignments& assigned) {
     std::array<ByteKind, 256> kinds{};
-    for (int b = 0; b < 256; ++b)
-        if (IsLeadByte(static_cast<unsigned char>(b))) kinds[static_cast<std::size_t>(b)] = ByteKind::Lead;
+    for (int b = 0; b < 256; ++b) {
+        const auto byte = static_cast<unsigned char>(b);
+        if (IsLeadByte(byte)) kinds[byte] = ByteKind::Lead;
+        else if (!assigned.Assigned(byte)) kinds[byte] = ByteKind::Unassigned;
+    }
     kinds['\\'] = ByteKind::Backslash;
     for (unsigned char c : {'&', '<', '>', '"', '\''}) kinds[c] = ByteKind::Markup;
     return kinds;
 }
-
-constexpr std::array<ByteKind, 256> kKinds = Kinds();
-
-ByteKind KindOf(char c) { return kKinds[static_cast<unsigned char>(c)]; }
 
 std::string_view EscapeOf(char c) {
     switch (c) {
@@ -51,29 +52,41 @@ std::size_t AppendEscape(std::string& page, std::string_view stored, std::size_t
     return 1;
 }
 
+// The run from i on that can be copied as it is: plain bytes and whole assigned characters.
+std::size_t PlainRunEnd(std::string_view stored, std::size_t i, const std::array<ByteKind, 256>& kinds,
+                        const Cp932Assignments& assigned) {
+    while (i < stored.size()) {
+        const ByteKind kind = kinds[static_cast<unsigned char>(stored[i])];
+        if (kind == ByteKind::Plain) {
+            ++i;
+        } else if (kind == ByteKind::Lead && i + 1 < stored.size() &&
+                   // only a trail byte makes an assigned pair
+                   assigned.Assigned(static_cast<unsigned char>(stored[i]), static_cast<unsigned char>(stored[i + 1]))) {
+            i += 2;
+        } else {
+            break;
+        }
+    }
+    return i;
+}
+
 } // namespace
 
 void AppendShownText(std::string& page, std::string_view stored) {
+    const Cp932Assignments assigned = Cp932Assigned();
+    static const std::array<ByteKind, 256> kinds = Kinds(assigned);
     std::size_t i = 0;
     while (i < stored.size()) {
-        // Copy the longest run that needs no work in one go.
-        std::size_t run = i;
-        for (;;) {
-            if (run == stored.size()) break;
-            const ByteKind kind = KindOf(stored[run]);
-            if (kind == ByteKind::Plain) ++run;
-            else if (kind == ByteKind::Lead && run + 1 < stored.size()) run += 2;
-            else if (kind == ByteKind::Lead) ++run;
-            else break;
-        }
+        const std::size_t run = PlainRunEnd(stored, i, kinds, assigned);
         page.append(stored, i, run - i);
         i = run;
         if (i == stored.size()) break;
-        if (KindOf(stored[i]) == ByteKind::Backslash) {
-            i += AppendEscape(page, stored, i);
-        } else {
-            page += EscapeOf(stored[i]);
-            ++i;
+        switch (kinds[static_cast<unsigned char>(stored[i])]) {
+        case ByteKind::Backslash: i += AppendEscape(page, stored, i); break;
+        case ByteKind::Markup: page += EscapeOf(stored[i++]); break;
+        default: // a lone lead byte, an unassigned code
+            page += '?';
+            i += Cp932CharWidth(stored, i);
         }
     }
 }

@@ -36,8 +36,11 @@ TEST(ShownText, UndoesRecordEscapesAndEscapesMarkup) {
 }
 
 TEST(ShownText, AgreesWithTheWideTextPathOnEveryMixOfTrickyPieces) {
+    // Among them bytes no CP932 text holds: lone lead bytes, one of a row CP932 leaves empty, bytes
+    // that are no character at all.
     const std::vector<std::string> pieces{"a", "n", "c", "#", "\\", "<", ">", "&", "\"", "'", " ",
-                                          Utf8ToCp932("ソ"), Utf8ToCp932("表"), Utf8ToCp932("あ"), "\\n", "#c#"};
+                                          Utf8ToCp932("ソ"), Utf8ToCp932("表"), Utf8ToCp932("あ"), "\\n", "#c#",
+                                          "\x81", "\xE0", "\x85", "\x80", "\xA0", "\xFD", "\xFF"};
     std::mt19937 random(7);
     std::uniform_int_distribution<std::size_t> pick(0, pieces.size() - 1);
     for (int round = 0; round < 3000; ++round) {
@@ -48,6 +51,13 @@ TEST(ShownText, AgreesWithTheWideTextPathOnEveryMixOfTrickyPieces) {
         const std::u16string typed = ToWide(stored) + u"\r\n" + ToWide(stored);
         ASSERT_EQ(Shown(ToNarrow(EncodeRecordText(typed))), ToNarrow(EscapeHtmlLines(typed)));
     }
+}
+
+TEST(ShownText, ALoneLeadByteShowsAsAQuestionMarkAndTheMarkupAfterItStaysText) {
+    EXPECT_EQ(Shown("\x81<script>"), "?&lt;script&gt;");
+    EXPECT_EQ(Shown("x\x81"), "x?");
+    EXPECT_EQ(Shown("\x81\"y\x81'"), "?&quot;y?&#39;");
+    EXPECT_EQ(Shown("\x81\x5Cn"), "\x81\x5Cn"); // a whole character whose trail byte is "\"
 }
 
 TEST(PostRecord, ReadsFieldsAndKeepsFurtherSeparatorsInTheText) {
