@@ -132,6 +132,18 @@ TEST_F(PhotoMail, APhotoThatIsNoReadablePictureIsReportedWhenShown) {
     EXPECT_TRUE(pc02.phone.mailPanel.imgPhoto.image.empty());
 }
 
+TEST_F(PhotoMail, APhotoClaimingToBeHugeIsReportedByNameAndThePhoneGoesOn) {
+    WriteMail(pc01, "PC02", "写真", "見てね");
+    TakePhoto(pc01);
+    SendWrittenMail(pc01);
+    RewriteFile(Data("mail_photo/PC01134512.jpg"), JpegClaimingSize(65488, 65488));
+
+    ReadNewestMail(pc02);
+    ASSERT_EQ(pc02.errors.messages.size(), 1u);
+    EXPECT_NE(pc02.errors.messages[0].find("PC01134512.jpg"), std::string::npos) << pc02.errors.messages[0];
+    EXPECT_FALSE(pc02.phone.mailPanel.pnlPhoto2.Visible);
+}
+
 TEST(PhotoRegistration, TheAnswersLinkOpensProfileCreationWithThePhoto) {
     Classroom classroom;
     classroom.UseSampleContent();
