@@ -101,6 +101,8 @@ void ChooseRandomBody(Phone& phone) {
 
 } // namespace
 
+std::string DataRootIn(const std::string& directory) { return directory + "/data/"; }
+
 void RunStartUp(Phone& phone) {
     HideStartUpPanels(phone);
     PlaceBrowserOnScreen(phone);
@@ -114,7 +116,7 @@ void RunStartUp(Phone& phone) {
     StartTimers(phone.window);
     const std::string directory = phone.system.CurrentDirectory();
     phone.StartPage = directory + "/data/kyouzai/contents/index.html";
-    phone.DataRoot = directory + "/data/";
+    phone.DataRoot = DataRootIn(directory);
     phone.Navigate(phone.StartPage);
     phone.StationName = StationNameFrom(phone.system.ComputerName());
     CheckStationName(phone);
