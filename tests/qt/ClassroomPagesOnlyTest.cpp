@@ -2,11 +2,9 @@
 // tries to read the PC's files and a classmate's password, pictures from outside the classroom folder,
 // a board file broken so that its text would run as markup.
 
-#include "Waiting.h"
+#include "SampleStationTest.h"
 
-#include "platform/Text.h"
 #include "site/VirtualSite.h"
-#include "desktop/phone/DesktopPhone.h"
 #include "desktop/phone/LocalOnlyRequests.h"
 #include "desktop/phone/QtBrowserView.h"
 #include "support/Classroom.h"
@@ -17,7 +15,6 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <memory>
 
 using namespace vq;
@@ -99,32 +96,24 @@ TEST_F(ClassroomPagesOnlyTest, ALinkToAFileOutsideTheFolderOrToADataFileShowsNot
 
 namespace {
 
-class DamagedBoardInTheWindowTest : public ::testing::Test {
+class DamagedBoardInTheWindowTest : public SampleStationTest {
 protected:
     void SetUp() override {
-        classroom.UseSampleContent();
-        std::ofstream board(classroom.root / "data/bbs/bbsData.dat", std::ios::binary | std::ios::trunc);
+        SampleStationTest::SetUp();
         // A lone lead byte in front of each tag: read as a double-byte character it would swallow the "<".
-        board << "\r\nPC02#c#1.1.1.1#c#2026/12/07 9:00:00#c#\x81<b>x</b>#c#\x81<img src=\"x\" onerror=\""
-                 "document.title='ran'\">\x81<script>document.title='ran'</script>\r\n";
-        board.close();
-        station.Start();
-        ASSERT_TRUE(WaitUntil([&] { return station.browser().CurrentAddress() == station.phone().StartPage; }));
+        classroom.WriteBytes("bbs/bbsData.dat",
+                             "\r\nPC02#c#1.1.1.1#c#2026/12/07 9:00:00#c#\x81<b>x</b>#c#\x81<img src=\"x\" onerror=\""
+                             "document.title='ran'\">\x81<script>document.title='ran'</script>\r\n");
+        StartPhone();
     }
-
-    Classroom classroom;
-    FixedSystemInfo system{classroom.root.string(), "PC01", "192.168.0.1"};
-    ManualClock clock;
-    RecordingErrorReporter errors;
-    DesktopPhone station{system, clock, errors, CaptureSource::TestPattern};
 };
 
 } // namespace
 
 TEST_F(DamagedBoardInTheWindowTest, TheBoardShowsTheBrokenPostAsText) {
     const std::string board = classroom.DataRoot() + "bbs/tmpPC01bbs.html";
-    station.window().Run([&] { station.phone().Navigate(std::string(VirtualSiteRoot) + "bbs.html"); });
-    ASSERT_TRUE(WaitUntil([&] { return station.browser().CurrentAddress() == board; }));
+    window().Run([&] { phone().Navigate(std::string(VirtualSiteRoot) + "bbs.html"); });
+    ASSERT_TRUE(WaitForCompletion(board));
     QWebEnginePage& page = *station.browser().View()->page();
     QTest::qWait(300);
     EXPECT_NE(Evaluate(page, "document.title").toString().toStdString(), "ran");

@@ -1,6 +1,5 @@
-#include "Waiting.h"
+#include "SampleStationTest.h"
 
-#include "desktop/phone/DesktopPhone.h"
 #include "desktop/phone/ModelTimers.h"
 #include "desktop/phone/QtBrowserView.h"
 #include "support/Classroom.h"
@@ -22,15 +21,12 @@ using namespace vqtest;
 
 namespace {
 
-class PhoneWindowTest : public ::testing::Test {
+class PhoneWindowTest : public SampleStationTest {
 protected:
     void SetUp() override {
-        classroom.UseSampleContent();
-        station.Start();
-        ASSERT_TRUE(WaitForCompletion(phone().StartPage));
+        SampleStationTest::SetUp();
+        StartPhone();
     }
-    Phone& phone() { return station.phone(); }
-    TForm1& window() { return station.window(); }
     template <typename W = QWidget>
     W& Widget(const char* name) {
         W* widget = window().findChild<W*>(QString::fromLatin1(name));
@@ -38,12 +34,6 @@ protected:
         return *widget;
     }
     QRect Geometry(const char* name) { return Widget(name).geometry(); }
-    int Completions(const std::string& address) const {
-        return static_cast<int>(std::count(trace.events.begin(), trace.events.end(), "complete " + address));
-    }
-    bool WaitForCompletion(const std::string& address, int times = 1) {
-        return WaitUntil([&] { return Completions(address) >= times; });
-    }
     // The pupil taps the home screen's link to the page.
     void TapLink(const char* page) {
         station.browser().View()->page()->runJavaScript(
@@ -51,13 +41,6 @@ protected:
     }
     void Click(const char* name) { Widget<QAbstractButton>(name).click(); }
     std::string Data(const std::string& relative) const { return classroom.DataRoot() + relative; }
-
-    Classroom classroom;
-    FixedSystemInfo system{classroom.root.string(), "PC01", "192.168.0.1"};
-    ManualClock clock;
-    RecordingErrorReporter errors;
-    TraceRecorder trace;
-    DesktopPhone station{system, clock, errors, CaptureSource::TestPattern, &trace};
 };
 
 } // namespace

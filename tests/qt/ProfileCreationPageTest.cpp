@@ -1,11 +1,9 @@
 // The creation page in the real browser: publishing without a password is stopped by the browser
 // itself, while choosing another picture first still works.
 
-#include "Waiting.h"
+#include "SampleStationTest.h"
 
-#include "desktop/phone/DesktopPhone.h"
 #include "site/VirtualSite.h"
-#include "support/Classroom.h"
 
 #include <QWebEnginePage>
 #include <QWebEngineView>
@@ -19,17 +17,13 @@ using namespace vqtest;
 
 namespace {
 
-class ProfileCreationPageTest : public ::testing::Test {
+class ProfileCreationPageTest : public SampleStationTest {
 protected:
     void SetUp() override {
-        classroom.UseSampleContent();
-        station.Start();
-        ASSERT_TRUE(WaitUntil([&] { return station.browser().CurrentAddress() == station.phone().StartPage; }));
-        station.window().Run([&] { station.phone().Navigate(std::string(VirtualSiteRoot) + "prof_write.html"); });
-        ASSERT_TRUE(WaitUntil([&] { return Completions(form) == 1; }));
-    }
-    int Completions(const std::string& address) const {
-        return static_cast<int>(std::count(trace.events.begin(), trace.events.end(), "complete " + address));
+        SampleStationTest::SetUp();
+        StartPhone();
+        window().Run([&] { phone().Navigate(std::string(VirtualSiteRoot) + "prof_write.html"); });
+        ASSERT_TRUE(WaitForCompletion(form));
     }
     bool Asked(const std::string& page) const {
         return std::any_of(trace.events.begin(), trace.events.end(), [&](const std::string& e) {
@@ -38,12 +32,6 @@ protected:
     }
     void InPage(const QString& script) { station.browser().View()->page()->runJavaScript(script); }
 
-    Classroom classroom;
-    FixedSystemInfo system{classroom.root.string(), "PC01", "192.168.0.1"};
-    ManualClock clock;
-    RecordingErrorReporter errors;
-    TraceRecorder trace;
-    DesktopPhone station{system, clock, errors, CaptureSource::TestPattern, &trace};
     const std::string form = classroom.DataRoot() + "prof/tmpPC01.html";
 };
 
@@ -55,7 +43,7 @@ TEST_F(ProfileCreationPageTest, PublishingWaitsForAPasswordButChoosingAPictureDo
     EXPECT_FALSE(Asked("prof_new3.html"));
 
     InPage(QStringLiteral("document.querySelector('.show input[type=submit]').click();"));
-    ASSERT_TRUE(WaitUntil([&] { return Completions(form) == 2; }));
+    ASSERT_TRUE(WaitForCompletion(form, 2));
     EXPECT_TRUE(Asked("prof_new2.html"));
 
     InPage(QStringLiteral("var p = document.querySelector('input[name=Password]'); p.value = 'himitsu';"
