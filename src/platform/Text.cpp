@@ -26,7 +26,6 @@ public:
 
     char16_t Single(unsigned char b) const { return singleByte_[b]; }
     char16_t Double(unsigned char lead, unsigned char trail) const { return doubleByte_[(lead << 8) | trail]; }
-    Cp932Assignments Assignments() const { return {assignedSingle_.data(), assignedPairs_.data()}; }
     std::uint16_t Reverse(char16_t c) const { return toCp932_[c]; }
 
 private:
@@ -75,14 +74,6 @@ private:
         }
         iconv_close(decode);
         iconv_close(encode);
-        MarkAssigned();
-    }
-
-    void MarkAssigned() {
-        for (unsigned b = 0; b < 0x100; ++b)
-            if (singleByte_[b] != kReplacement) assignedSingle_[b >> 6] |= std::uint64_t{1} << (b & 63);
-        for (unsigned code = 0; code < 0x10000; ++code)
-            if (doubleByte_[code] != kReplacement) assignedPairs_[code >> 6] |= std::uint64_t{1} << (code & 63);
     }
 
     void FillAsciiOnly() {
@@ -90,7 +81,6 @@ private:
             singleByte_[b] = static_cast<char16_t>(b);
             toCp932_[b] = static_cast<std::uint16_t>(b);
         }
-        MarkAssigned();
     }
 
     static bool Decode(iconv_t cd, char* in, std::size_t inLen, char16_t& out) {
@@ -123,8 +113,6 @@ private:
     std::array<char16_t, 0x100> singleByte_{};
     std::vector<char16_t> doubleByte_;
     std::vector<std::uint16_t> toCp932_;
-    std::array<std::uint64_t, 0x100 / 64> assignedSingle_{};
-    std::array<std::uint64_t, 0x10000 / 64> assignedPairs_{};
 };
 
 const Cp932Tables& Tables() {
@@ -187,7 +175,7 @@ std::basic_string<Char> ReplaceNoCase(std::basic_string_view<Char> text, std::ba
 
 } // namespace
 
-Cp932Assignments Cp932Assigned() { return Tables().Assignments(); }
+bool IsSingleByteCharacter(unsigned char b) { return !IsLeadByte(b) && Tables().Single(b) != kReplacement; }
 
 std::u16string ToWide(std::string_view cp932) {
     const Cp932Tables& t = Tables();
@@ -197,7 +185,7 @@ std::u16string ToWide(std::string_view cp932) {
         const auto b = static_cast<unsigned char>(cp932[i]);
         if (b < 0x80) {
             out += static_cast<char16_t>(b);
-        } else if (Cp932CharWidth(cp932, i) == 2) {
+        } else if (IsLeadByte(b) && i + 1 < cp932.size() && IsTrailByte(static_cast<unsigned char>(cp932[i + 1]))) {
             out += t.Double(b, static_cast<unsigned char>(cp932[i + 1]));
             ++i;
         } else {

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -35,23 +34,9 @@ constexpr std::size_t Cp932CharWidth(std::string_view text, std::size_t pos) {
                : 1;
 }
 
-// Which CP932 codes name a character, for code that works on CP932 bytes and must agree with ToWide:
-// an unassigned code, like a lone lead byte, is what ToWide turns into U+FFFD. Kept as bits, so that
-// a loop over a hundred thousand posts finds them in the fastest cache.
-class Cp932Assignments {
-public:
-    Cp932Assignments(const std::uint64_t* single, const std::uint64_t* pairs) : single_(single), pairs_(pairs) {}
-    [[nodiscard]] bool Assigned(unsigned char b) const { return Bit(single_, b); }
-    [[nodiscard]] bool Assigned(unsigned char lead, unsigned char trail) const {
-        return Bit(pairs_, static_cast<unsigned>(lead << 8 | trail));
-    }
-
-private:
-    static bool Bit(const std::uint64_t* bits, unsigned n) { return (bits[n >> 6] >> (n & 63)) & 1; }
-    const std::uint64_t* single_;
-    const std::uint64_t* pairs_;
-};
-[[nodiscard]] Cp932Assignments Cp932Assigned();
+// True when the byte, not being a lead byte, is a character of its own; ToWide turns the others
+// (0x80, 0xA0, 0xFD to 0xFF) into U+FFFD.
+[[nodiscard]] bool IsSingleByteCharacter(unsigned char b);
 
 // Byte offset of the first occurrence of needle in text, searching only at character boundaries so
 // that a match never starts inside a double-byte character; npos when there is none. from must be a

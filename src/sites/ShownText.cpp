@@ -8,18 +8,18 @@ namespace vq {
 namespace {
 
 // What a byte asks of the copy loop. A lead byte takes its trail byte along, so a "\" that ends a
-// double-byte character (as in "ソ" or "表") is never read as the start of an escape; the markup
-// bytes are below 0x40 and can never be a trail byte, so no lead byte, however it got into the file,
-// takes a "<" with it. A byte that is no character, or starts none, shows as "?", as it would after
-// decoding.
-enum class ByteKind : unsigned char { Plain, Lead, Backslash, Markup, Unassigned };
+// double-byte character (as in "ソ" or "表") is never read as the start of an escape. The markup bytes
+// are below 0x40 and can never be a trail byte, so a lead byte that no trail byte follows, however it
+// got into the file, is shown as "?" on its own and never takes a "<" with it; so is a byte that is
+// no character. That is what decoding the text first would show, at no cost per byte.
+enum class ByteKind : unsigned char { Plain, Lead, Backslash, Markup, NoCharacter };
 
-std::array<ByteKind, 256> Kinds(const Cp932Assignments& assigned) {
+std::array<ByteKind, 256> Kinds() {
     std::array<ByteKind, 256> kinds{};
     for (int b = 0; b < 256; ++b) {
         const auto byte = static_cast<unsigned char>(b);
         if (IsLeadByte(byte)) kinds[byte] = ByteKind::Lead;
-        else if (!assigned.Assigned(byte)) kinds[byte] = ByteKind::Unassigned;
+        else if (!IsSingleByteCharacter(byte)) kinds[byte] = ByteKind::NoCharacter;
     }
     kinds['\\'] = ByteKind::Backslash;
     for (unsigned char c : {'&', '<', '>', '"', '\''}) kinds[c] = ByteKind::Markup;
@@ -52,20 +52,14 @@ std::size_t AppendEscape(std::string& page, std::string_view stored, std::size_t
     return 1;
 }
 
-// The run from i on that can be copied as it is: plain bytes and whole assigned characters.
-std::size_t PlainRunEnd(std::string_view stored, std::size_t i, const std::array<ByteKind, 256>& kinds,
-                        const Cp932Assignments& assigned) {
+// The run from i on that can be copied as it is: plain bytes and whole double-byte characters.
+std::size_t PlainRunEnd(std::string_view stored, std::size_t i, const std::array<ByteKind, 256>& kinds) {
     while (i < stored.size()) {
         const ByteKind kind = kinds[static_cast<unsigned char>(stored[i])];
-        if (kind == ByteKind::Plain) {
-            ++i;
-        } else if (kind == ByteKind::Lead && i + 1 < stored.size() &&
-                   // only a trail byte makes an assigned pair
-                   assigned.Assigned(static_cast<unsigned char>(stored[i]), static_cast<unsigned char>(stored[i + 1]))) {
+        if (kind == ByteKind::Plain) ++i;
+        else if (kind == ByteKind::Lead && i + 1 < stored.size() && IsTrailByte(static_cast<unsigned char>(stored[i + 1])))
             i += 2;
-        } else {
-            break;
-        }
+        else break;
     }
     return i;
 }
@@ -73,20 +67,19 @@ std::size_t PlainRunEnd(std::string_view stored, std::size_t i, const std::array
 } // namespace
 
 void AppendShownText(std::string& page, std::string_view stored) {
-    const Cp932Assignments assigned = Cp932Assigned();
-    static const std::array<ByteKind, 256> kinds = Kinds(assigned);
+    static const std::array<ByteKind, 256> kinds = Kinds();
     std::size_t i = 0;
     while (i < stored.size()) {
-        const std::size_t run = PlainRunEnd(stored, i, kinds, assigned);
+        const std::size_t run = PlainRunEnd(stored, i, kinds);
         page.append(stored, i, run - i);
         i = run;
         if (i == stored.size()) break;
         switch (kinds[static_cast<unsigned char>(stored[i])]) {
         case ByteKind::Backslash: i += AppendEscape(page, stored, i); break;
         case ByteKind::Markup: page += EscapeOf(stored[i++]); break;
-        default: // a lone lead byte, an unassigned code
+        default: // a lone lead byte, a byte that is no character
             page += '?';
-            i += Cp932CharWidth(stored, i);
+            ++i;
         }
     }
 }
