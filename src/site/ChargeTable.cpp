@@ -1,6 +1,7 @@
 #include "site/ChargeTable.h"
 
 #include "platform/Text.h"
+#include "site/HtmlText.h"
 
 #include <array>
 #include <unordered_map>
@@ -85,7 +86,7 @@ std::u16string ChargeTableHtml(const std::vector<TallyEntry>& tally) {
     for (const TallyEntry& entry : tally) {
         const std::int64_t yen = ChargeFor(entry.title, entry.count);
         html += u"<tr color=\"#ffffcc\"><td><font size = \"2\">";
-        html += entry.title;
+        html += EscapeHtml(entry.title); // read from the shared folder, where anything may have been written
         html += u"(" + Decimal(entry.count) + u"回)";
         html += u"</font></td><td align=\"right\"><font size = \"2\">　";
         html += Decimal(yen);
