@@ -267,3 +267,11 @@ TEST_F(PhoneOnTheDefaultCamera, APcWithoutAVideoInputHasNoCameraAndSaysSo) {
     if (HasVideoInput()) GTEST_SKIP() << "this PC has a video input";
     ExpectThePreviewToSayThereIsNoCamera();
 }
+
+TEST_F(PhoneWindowTest, ALabelShowsMarkupFromAMailRecordAsText) {
+    const std::u16string forged = u"差出人 <img src=\"/etc/hosts\"><b>PC02</b>";
+    window().Run([&] { phone().mailPanel.lblMailAddress.Caption = forged; });
+    auto& label = Widget<QLabel>("lblMailAddress");
+    EXPECT_EQ(label.textFormat(), Qt::PlainText);
+    EXPECT_EQ(label.text().toStdU16String(), forged);
+}
