@@ -8,6 +8,7 @@
 #include "mail/MailTable.h"
 #include "mail/PhotoMarker.h"
 #include "platform/Files.h"
+#include "platform/LockedFile.h"
 #include "platform/PlatformError.h"
 #include "platform/Text.h"
 #include "shell/Phone.h"
@@ -141,7 +142,7 @@ void SendMail(Phone& phone) {
     const MailRecord record = RecordOf(phone, mail, mail.address);
     if (!mail.photo.empty()) CopyPhotoForReceivers(phone, mail.photo);
     DeliverBy(phone, *route, mail, record);
-    AppendLine(SentLogPath(phone), FormatMailRecord(record));
+    AppendSharedLineOrFail(SentLogPath(phone), FormatMailRecord(record));
 
     // The spam answer ignores the photo: it is no photo mail.
     const bool photoMail = !mail.photo.empty() && *route != Route::Spam;

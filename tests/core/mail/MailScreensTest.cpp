@@ -1,5 +1,6 @@
 #include "platform/Files.h"
 #include "platform/Jpeg.h"
+#include "platform/LockedFile.h"
 #include "platform/Text.h"
 #include "support/Classroom.h"
 #include "support/MailDesk.h"
@@ -21,7 +22,7 @@ protected:
     }
     // A mail from another station lies in PC01's inbox.
     void Arrive(const std::string& from, const std::string& subject, const std::string& body) const {
-        AppendLine(classroom.DataRoot() + "mail_box/log_PC01.dat",
+        AppendSharedLineOrFail(classroom.DataRoot() + "mail_box/log_PC01.dat",
                    Utf8ToCp932(from + "#c#10.0.0.9#c#2026/12/07 8:00:00#c#PC01#c#" + subject + "#c#" + body));
     }
     void OpenReceivedBox() {

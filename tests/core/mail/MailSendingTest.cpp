@@ -1,4 +1,5 @@
 #include "platform/Files.h"
+#include "platform/LockedFile.h"
 #include "platform/Text.h"
 #include "support/Classroom.h"
 #include "support/MailDesk.h"
@@ -213,7 +214,7 @@ TEST_F(MailSending, AFailedSendKeepsTheFieldsAndMakesNoEntry) {
 
 TEST_F(MailSending, TheArrivalShakeCirclesTheRestingPlaceFourTimes) {
     station.phone.FormHitTest(false, 0, 100, 200); // left 100, top 200
-    AppendLine(classroom.DataRoot() + "mail_box/log_PC01.dat", "PC02#c#a#c#t#c#PC01#c#s#c#b");
+    AppendSharedLineOrFail(classroom.DataRoot() + "mail_box/log_PC01.dat", "PC02#c#a#c#t#c#PC01#c#s#c#b");
     station.phone.Timer1Timer();
     const std::vector<std::pair<int, int>> round{{115, 185}, {100, 200}, {85, 215}, {100, 200},
                                                  {85, 185},  {100, 200}, {115, 215}, {100, 200}};
@@ -237,7 +238,7 @@ TEST_F(MailSending, TheArrivalShakeCirclesTheRestingPlaceFourTimes) {
 TEST_F(MailSending, AWindowNeverTouchedShakesWhereItStands) {
     const int left = station.phone.window.form.Left;
     const int top = station.phone.window.form.Top;
-    AppendLine(classroom.DataRoot() + "mail_box/log_PC01.dat", "PC02#c#a#c#t#c#PC01#c#s#c#b");
+    AppendSharedLineOrFail(classroom.DataRoot() + "mail_box/log_PC01.dat", "PC02#c#a#c#t#c#PC01#c#s#c#b");
     station.phone.Timer1Timer();
     station.phone.Timer2Timer();
     EXPECT_EQ(station.phone.window.form.Left, left + 15);
