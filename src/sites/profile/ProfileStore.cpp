@@ -108,9 +108,13 @@ void WriteProfileData(const Phone& phone, std::string_view id, const ProfileData
         if (static_cast<std::size_t>(slot) < data.answers.size()) text += data.answers[static_cast<std::size_t>(slot)];
         text += "\r\n";
     }
-    RewriteFile(phone.DataPath(ProfileDataPath(id)), text);
+    ReplaceFile(phone.DataPath(ProfileDataPath(id)), text);
 }
 
-void WriteCounterFile(const Phone& phone, const std::string& relative) { RewriteFile(phone.DataPath(relative), "\r\n"); }
+void WriteBaseCounter(const Phone& phone, std::string_view id) { ReplaceFile(phone.DataPath(BaseCounterPath(id)), "\r\n"); }
+
+void WriteViewFile(const Phone& phone, std::string_view id, std::string_view stamp) {
+    RewriteFile(phone.DataPath(ViewFilePath(id, stamp)), "\r\n");
+}
 
 } // namespace vq
