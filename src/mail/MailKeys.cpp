@@ -3,6 +3,7 @@
 #include "mail/Camera.h"
 #include "mail/MailDelivery.h"
 #include "mail/MailList.h"
+#include "mail/MailNotices.h"
 #include "mail/MailScreens.h"
 #include "mail/SendMail.h"
 #include "mail/TakeInbox.h"
@@ -86,8 +87,9 @@ void MailLeftKey(Phone& phone) {
     } else if (mode == "SM") {
         ComposeFrom(phone, MailBox::Sent, u"");
     } else if (mode == "NM") {
-        SendMail(phone);
-        BackToMailMenu(phone);
+        // A mail that reaches nobody stays on the screen, to be addressed again.
+        if (SendMail(phone) == SendResult::NoRecipient) StartNoRecipientNotice(phone);
+        else BackToMailMenu(phone);
     }
 }
 
@@ -126,7 +128,7 @@ void MailListClick(Phone& phone) {
         const int row = panel.ListBox1.ItemIndex;
         if (row < 0) return;
         // A mail left unsent (its address had no inbox) goes now if its station has come in.
-        SendMail(phone);
+        (void)SendMail(phone);
         TakeInbox(phone);
         OpenBoxFromMenu(phone, row);
     } else if (mode == "RM") {

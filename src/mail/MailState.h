@@ -21,6 +21,7 @@ struct MailState {
     Capture* CaptureWindow = nullptr; // the camera's preview window made at start-up; null without one
     int ReceiveNoticeTicks = 0;   // steps of the arrival shake done
     int SendNoticeTicks = 0;      // seconds of the send notice done
+    bool SendNoticeFoundNobody = false; // the send notice tells that the address reached nobody
 };
 
 } // namespace vq
