@@ -85,13 +85,15 @@ void DeliverToSelf(Phone& phone, const std::vector<MailRecord>& records) {
 }
 
 // The receivers find the photo under its name in the shared folder; a photo already there (the
-// same shot sent before, or a received photo passed on) is not copied again.
+// same shot sent before, or a received photo passed on) is not copied again. A photo that cannot
+// be put there stops the mail: sent without it, the mail would show the receivers no photo, or an
+// older one of that name.
 void CopyPhotoForReceivers(const Phone& phone, std::u16string_view photo) {
     try {
         const std::string target = MailPhotoPath(phone, photo);
         if (!FileExists(target)) CopyFileOver(SnapshotPath(phone), target);
-    } catch (const PlatformError&) {
-        // The mail still names the photo; the receiver's phone reports it missing when shown.
+    } catch (const PlatformError& e) {
+        throw PlatformError(std::string("写真を送る場所にコピーできないため、写真つきメールを送れません。") + e.what());
     }
 }
 

@@ -121,7 +121,7 @@ RgbImage DecodeJpeg(std::string_view bytes) {
 }
 
 void WriteJpegFile(const std::string& path, const RgbImage& image, int quality) {
-    RewriteFile(path, EncodeJpeg(image, quality));
+    ReplaceFile(path, EncodeJpeg(image, quality));
 }
 
 RgbImage ReadJpegFile(const std::string& path) {

@@ -14,6 +14,7 @@ namespace vq {
 [[nodiscard]] std::string EncodeJpeg(const RgbImage& image, int quality);
 [[nodiscard]] RgbImage DecodeJpeg(std::string_view bytes);
 
+// The file gets the whole picture or keeps what it held (see ReplaceFile).
 void WriteJpegFile(const std::string& path, const RgbImage& image, int quality);
 [[nodiscard]] RgbImage ReadJpegFile(const std::string& path);
 
