@@ -7,9 +7,12 @@
 #include "mail/MailScreens.h"
 #include "mail/SendMail.h"
 #include "mail/TakeInbox.h"
+#include "platform/PlatformError.h"
 #include "shell/Keys.h"
 #include "shell/Phone.h"
 #include "site/MailLink.h"
+
+#include <exception>
 
 namespace vq {
 namespace {
@@ -129,8 +132,15 @@ void MailListClick(Phone& phone) {
         if (row < 0) return;
         // A mail left unsent (its address had no inbox) goes now if its station has come in.
         (void)SendMail(phone);
-        TakeInbox(phone);
+        // An inbox that cannot be read keeps no box from opening: what was received is still shown.
+        std::exception_ptr takeFailure;
+        try {
+            TakeInbox(phone);
+        } catch (const PlatformError&) {
+            takeFailure = std::current_exception();
+        }
         OpenBoxFromMenu(phone, row);
+        if (takeFailure) std::rethrow_exception(takeFailure);
     } else if (mode == "RM") {
         ShowMailEntry(phone, MailBox::Received);
     } else if (mode == "SM") {

@@ -3,6 +3,7 @@
 #include "mail/MailEntry.h"
 #include "platform/Capture.h"
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -22,6 +23,10 @@ struct MailState {
     int ReceiveNoticeTicks = 0;   // steps of the arrival shake done
     int SendNoticeTicks = 0;      // seconds of the send notice done
     bool SendNoticeFoundNobody = false; // the send notice tells that the address reached nobody
+    // Called with the inbox's path when a poll had to make the station's own inbox again (it was
+    // deleted while the phone ran). The station lock lies on that file: whoever holds it takes it
+    // again on the new file here. Empty when nothing needs to know.
+    std::function<void(const std::string& inboxPath)> OwnInboxCreatedAgain;
 };
 
 } // namespace vq

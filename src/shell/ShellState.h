@@ -1,5 +1,7 @@
 #pragma once
 
+#include "shell/RepeatedErrors.h"
+
 namespace vq {
 
 // The designed three-key geometry, taken once at start-up.
@@ -21,6 +23,7 @@ struct ShellState {
     KeyLayout SavedKeyLayout;
     WindowPos SavedWindowPos;
     bool CloseRequested = false; // the power key was pressed
+    RepeatedErrors ShownErrors;  // errors that come back while their cause stays, shown once
 };
 
 } // namespace vq

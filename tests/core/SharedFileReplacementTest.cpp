@@ -170,10 +170,10 @@ TEST_F(SharedFileReplacement, TheTakeLosesAndRepeatsNothingWhileTheInboxIsReplac
         }
     }
     std::string taken;
-    while (AnyRunning(writers.pids)) taken += vq::TakeInboxContent(path_);
+    while (AnyRunning(writers.pids)) taken += vq::TakeInboxContent(path_).value();
     ::kill(console, SIGKILL);
     ::waitpid(console, nullptr, 0);
-    taken += vq::TakeInboxContent(path_);
+    taken += vq::TakeInboxContent(path_).value();
     const std::vector<int> acknowledged = Acknowledged(writers);
     EXPECT_EQ(Misses(taken, acknowledged), 0);
 }

@@ -159,7 +159,7 @@ std::string ReadLogThenRewrite(const std::string& inbox) {
 } // namespace
 
 TEST(InboxStress, EveryAcknowledgedRecordArrivesOnceWholeAndInItsWritersOrder) {
-    const Tally t = RunClassroom([](const std::string& inbox) { return vq::TakeInboxContent(inbox); });
+    const Tally t = RunClassroom([](const std::string& inbox) { return vq::TakeInboxContent(inbox).value(); });
     EXPECT_EQ(t.acknowledged, long{kWriters} * kRecordsPerWriter);
     EXPECT_EQ(t.arrived, t.acknowledged);
     EXPECT_EQ(t.lost, 0);
