@@ -43,10 +43,13 @@ bool IsStoredPageFolder(std::string_view folder) {
     return before == '/' || before == '\\';
 }
 
+// Folders written on Windows separate with "\". The second byte of a double-byte character (as in
+// "ソ" or "表" of a station's photo name) is often that byte too, and is left alone.
 std::string PicturePathFromFile(std::string picture) {
-    // Folders written on Windows separate with "\".
-    for (char& c : picture)
-        if (c == '\\') c = '/';
+    for (std::size_t i = 0; i < picture.size(); ++i) {
+        if (IsLeadByte(static_cast<unsigned char>(picture[i]))) ++i;
+        else if (picture[i] == '\\') picture[i] = '/';
+    }
     return picture;
 }
 
