@@ -30,6 +30,7 @@ void MakeOwnInboxAgain(Phone& phone, const std::string& path) {
 
 void TakeInbox(Phone& phone) {
     const std::string path = InboxPath(phone, phone.StationName);
+    phone.Trace("take", path);
     // The file is emptied before anything else can fail: a mail that reached the table must not stay
     // in the inbox too, where the next take would add it a second time.
     const std::optional<std::string> content = TakeInboxContent(path);
@@ -41,6 +42,7 @@ void TakeInbox(Phone& phone) {
     std::vector<std::u16string_view> titles;
     for (const std::string& line : SplitLines(*content)) {
         if (FindCp932(line, "#c#") == std::string::npos) continue;
+        phone.Trace("received", line);
         MailEntry entry = ParseMailRecord(line);
         titles.push_back(HasPhoto(entry.Body) ? u"写真つきメール受信" : u"メール受信");
         AddMailEntry(received, std::move(entry));

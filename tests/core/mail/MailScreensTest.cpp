@@ -151,7 +151,11 @@ TEST_F(MailScreens, DeletingTheOnlyMailEmptiesTheScreenButTheBackKeyStillWorks) 
 
 TEST_F(MailScreens, TheBackKeyWalksFromEveryScreenTowardsTheWeb) {
     station.Open("kyouzai/contents/study/koumin.html");
-    const std::size_t loads = station.trace.events.size();
+    const auto navigations = [&] {
+        return std::count_if(station.trace.events.begin(), station.trace.events.end(),
+                             [](const std::string& e) { return e.starts_with("navigate ") || e.starts_with("before "); });
+    };
+    const auto loads = navigations();
     OpenMailMenu(station);
     ChooseMenuRow(station, 2);
     panel().ComboBoxMail.Text = u"PC09";
@@ -163,7 +167,7 @@ TEST_F(MailScreens, TheBackKeyWalksFromEveryScreenTowardsTheWeb) {
     EXPECT_FALSE(station.phone.window.pnlMail.Visible);
     EXPECT_EQ(station.phone.window.WebBrowser1.Left, 30);
     // The page shown before comes back as it was, without loading it again.
-    EXPECT_EQ(station.trace.events.size(), loads);
+    EXPECT_EQ(navigations(), loads);
     EXPECT_NE(station.browser.CurrentAddress().find("koumin.html"), std::string::npos);
     station.phone.lblButtonRightClick();
     EXPECT_EQ(mode(), "WM");
