@@ -59,6 +59,18 @@ SOAK=s$$x$RANDOM
 
 station_name() { printf 'PC%02d' "$1"; }
 
+# One post on the board (bbs) or the timeline (sns): the first visit shows the page, its form posts.
+post_on() {
+    cat <<EOF
+key home
+open virtual:$1.html
+fill 0 {station}
+fill 1 soak:$SOAK:{station}:{run}:{n}:$1:{pad}:end
+submit virtual:$1.html
+mark $1 $SOAK {station} {run} {n}
+EOF
+}
+
 # The script of one station: it runs for the given seconds.
 write_script() {
     local i=$1 seconds=$2 name
@@ -69,18 +81,8 @@ station $name 10.0.0.$i
 trace off
 tick Timer1
 loop $seconds
-key home
-open virtual:bbs.html
-fill 0 {station}
-fill 1 soak:$SOAK:{station}:{run}:{n}:bbs:{pad}:end
-submit virtual:bbs.html
-mark bbs $SOAK {station} {run} {n}
-key home
-open virtual:sns.html
-fill 0 {station}
-fill 1 soak:$SOAK:{station}:{run}:{n}:sns:{pad}:end
-submit virtual:sns.html
-mark sns $SOAK {station} {run} {n}
+$(post_on bbs)
+$(post_on sns)
 key home
 key soft-left
 list 2
