@@ -76,6 +76,7 @@ void DeliverToStation(const Phone& phone, const std::string& station, const Mail
 
 // Several records go in one append, so that they arrive all together or not at all.
 void DeliverToSelf(Phone& phone, const std::vector<MailRecord>& records) {
+    if (records.empty()) return;
     std::string lines;
     for (const MailRecord& record : records) {
         if (!lines.empty()) lines += "\r\n";
@@ -93,7 +94,8 @@ void CopyPhotoForReceivers(const Phone& phone, std::u16string_view photo) {
         const std::string target = MailPhotoPath(phone, photo);
         if (!FileExists(target)) CopyFileOver(SnapshotPath(phone), target);
     } catch (const PlatformError& e) {
-        throw PlatformError(std::string("写真を送る場所にコピーできないため、写真つきメールを送れません。") + e.what());
+        throw PlatformError(std::string("写真をメール用のフォルダにコピーできなかったため、メールは送信していません。") +
+                            e.what());
     }
 }
 

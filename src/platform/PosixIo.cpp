@@ -40,9 +40,9 @@ bool FlushUnsupported(int err) { return err == EINVAL || err == ENOSYS || err ==
 
 // Two stations may replace the same file at the same moment; each needs its own temporary name.
 std::string TemporaryName(const std::string& path) {
-    static thread_local std::mt19937_64 random{std::random_device{}() ^ static_cast<std::uint64_t>(::getpid())};
+    std::random_device random;
     char suffix[32];
-    std::snprintf(suffix, sizeof suffix, ".%016llx.tmp", static_cast<unsigned long long>(random()));
+    std::snprintf(suffix, sizeof suffix, ".%08x%08x.tmp", random(), random());
     return path + suffix;
 }
 
