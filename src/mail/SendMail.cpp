@@ -196,7 +196,12 @@ SendResult SendMail(Phone& phone) {
     StartSendNotice(phone);
     AfterDelivery(problems, "メールは送信されていますが、利用記録を書き込めませんでした。",
                   [&] { LogActivity(phone, photoMail ? u"写真つきメール送信" : u"メール送信"); });
-    for (const std::string& problem : problems) phone.errors.Report(problem);
+    // One message, however many steps failed: a share that is gone fails them all at once.
+    if (!problems.empty()) {
+        std::string message;
+        for (const std::string& problem : problems) message += (message.empty() ? "" : "\n") + problem;
+        phone.errors.Report(message);
+    }
     return SendResult::Sent;
 }
 
