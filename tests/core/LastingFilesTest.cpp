@@ -69,29 +69,21 @@ TEST(ReplaceFile, ALessonMessageKeptBeforeSurvivesAFullDisk) {
 
 namespace {
 
-// The profile folders lie on a small disk of their own, which a test fills up.
-class ProfileOnAFullDisk : public ::testing::Test {
+// 一郎's profile, stored.
+class SavedProfile : public ::testing::Test {
 protected:
     void SetUp() override {
         classroom.PrepareForStartUp();
         WriteProfileTemplates(classroom);
         classroom.Write("prof/illustration/illustration00.jpg", "x");
-        for (const char* folder : {"prof_html", "prof_edit"}) {
-            auto disk = SmallDisk::MountOn(classroom.root / "data" / folder, 64);
-            if (!disk) GTEST_SKIP() << "mounting a small tmpfs needs root and a system that allows it";
-            disks.push_back(std::move(disk));
-        }
+        PrepareDisk();
+        if (IsSkipped()) return;
         pc01.Start();
         CreateProfile(pc01, "Himitsu", "一郎", "サッカー");
         ASSERT_TRUE(pc01.errors.messages.empty());
         clock.AdvanceSeconds(60);
     }
-    void Fill() {
-        for (const auto& disk : disks) disk->FillLeaving(0);
-    }
-    void Free() {
-        for (const auto& disk : disks) disk->Free();
-    }
+    virtual void PrepareDisk() {}
     // The pupil edits 一郎's profile up to its save, with a long new hobby.
     void EditAndSave(const std::string& hobby) {
         pc01.Open(classroom.DataRoot() + "prof_html/090000PC01prof_password.html");
@@ -105,10 +97,43 @@ protected:
     Classroom classroom;
     ManualClock clock;
     Station pc01{classroom, "PC01", clock};
+};
+
+// The profile folders lie on a small disk of their own, which a test fills up.
+class ProfileOnAFullDisk : public SavedProfile {
+protected:
+    void PrepareDisk() override {
+        for (const char* folder : {"prof_html", "prof_edit"}) {
+            auto disk = SmallDisk::MountOn(classroom.root / "data" / folder, 64);
+            if (!disk) GTEST_SKIP() << "mounting a small tmpfs needs root and a system that allows it";
+            disks.push_back(std::move(disk));
+        }
+    }
+    void Fill() {
+        for (const auto& disk : disks) disk->FillLeaving(0);
+    }
+    void Free() {
+        for (const auto& disk : disks) disk->Free();
+    }
+
     std::vector<std::unique_ptr<SmallDisk>> disks;
 };
 
 } // namespace
+
+// Where no disk can be mounted, a file-size limit stands in for the full disk.
+TEST_F(SavedProfile, AnEditThatDoesNotFitKeepsTheStoredProfileWhole) {
+    const std::string page = classroom.Read("prof_html/090000PC01.html");
+    const std::string data = classroom.Read("prof_edit/090000PC01.dat");
+    {
+        const FileSizeLimit full(4096);
+        EditAndSave(std::string(8000, 'y'));
+    }
+    EXPECT_EQ(pc01.errors.messages.size(), 1u);
+    EXPECT_EQ(classroom.Read("prof_html/090000PC01.html"), page);
+    EXPECT_EQ(classroom.Read("prof_edit/090000PC01.dat"), data);
+    EXPECT_EQ(NamesIn(classroom.root / "data/prof_edit"), std::vector<std::string>{"090000PC01.dat"});
+}
 
 TEST_F(ProfileOnAFullDisk, AnEditThatCannotBeSavedKeepsTheStoredProfileWholeAndSaysSo) {
     const std::string page = classroom.Read("prof_html/090000PC01.html");
