@@ -271,7 +271,14 @@ END {
     printf "%d passed, %d failed\n", passed, failedTests
     exit (totalLost + totalDup + totalTorn + failedTests + stopped > 0) ? 1 : 0
 }
-' "$WORK"/*.log && STATUS=0 || STATUS=$?
+' "$WORK"/*.log > "$WORK/result" && STATUS=0 || STATUS=$?
 
-if [ "$STATUS" = 0 ]; then rm -rf "$WORK"; else echo "classroom-soak: logs and folder kept in $WORK" >&2; fi
+# The counts come last, so that their line ends the output.
+if [ "$STATUS" = 0 ]; then
+    cat "$WORK/result"
+    rm -rf "$WORK"
+else
+    echo "classroom-soak: logs and folder kept in $WORK" >&2
+    cat "$WORK/result"
+fi
 exit "$STATUS"
