@@ -43,11 +43,16 @@ RgbImage PreviewAreaPicture(const Panel& area, Capture* camera) {
     return picture;
 }
 
-// The station and the time of the shot: PC01 at 13:45:12 takes PC01134512.jpg.
+// The station, the date and the time of the shot: PC01 on 2026/12/07 at 13:45:12 takes
+// PC0120261207134512.jpg. With the time of day alone, a shot taken another day at the same time
+// would find its name already in the photo folder and never be copied, and its receivers would be
+// shown the old picture. Readers take the name from the mail, so they read either kind.
 std::u16string PhotoNameNow(const Phone& phone) {
-    std::string time = LongTimeText(phone.clock.Now());
-    std::erase(time, ':');
-    return ToWide(phone.StationName + time + ".jpg");
+    const LocalDateTime now = phone.clock.Now();
+    std::string name = phone.StationName + ShortDateText(now) + LongTimeText(now);
+    std::erase(name, '/');
+    std::erase(name, ':');
+    return ToWide(name + ".jpg");
 }
 
 void StoreSnapshot(const Phone& phone, const RgbImage& picture) {

@@ -3,12 +3,16 @@
 #include "mail/Camera.h"
 #include "mail/MailDelivery.h"
 #include "mail/MailList.h"
+#include "mail/MailNotices.h"
 #include "mail/MailScreens.h"
 #include "mail/SendMail.h"
 #include "mail/TakeInbox.h"
+#include "platform/PlatformError.h"
 #include "shell/Keys.h"
 #include "shell/Phone.h"
 #include "site/MailLink.h"
+
+#include <exception>
 
 namespace vq {
 namespace {
@@ -86,8 +90,9 @@ void MailLeftKey(Phone& phone) {
     } else if (mode == "SM") {
         ComposeFrom(phone, MailBox::Sent, u"");
     } else if (mode == "NM") {
-        SendMail(phone);
-        BackToMailMenu(phone);
+        // A mail that reaches nobody stays on the screen, to be addressed again.
+        if (SendMail(phone) == SendResult::NoRecipient) StartNoRecipientNotice(phone);
+        else BackToMailMenu(phone);
     }
 }
 
@@ -126,9 +131,16 @@ void MailListClick(Phone& phone) {
         const int row = panel.ListBox1.ItemIndex;
         if (row < 0) return;
         // A mail left unsent (its address had no inbox) goes now if its station has come in.
-        SendMail(phone);
-        TakeInbox(phone);
+        (void)SendMail(phone);
+        // An inbox that cannot be read keeps no box from opening: what was received is still shown.
+        std::exception_ptr takeFailure;
+        try {
+            TakeInbox(phone);
+        } catch (const PlatformError&) {
+            takeFailure = std::current_exception();
+        }
         OpenBoxFromMenu(phone, row);
+        if (takeFailure) std::rethrow_exception(takeFailure);
     } else if (mode == "RM") {
         ShowMailEntry(phone, MailBox::Received);
     } else if (mode == "SM") {

@@ -55,7 +55,15 @@ void StartReceiveNotice(Phone& phone) {
 
 void StartSendNotice(Phone& phone) {
     phone.mail.SendNoticeTicks = 0;
+    phone.mail.SendNoticeFoundNobody = false;
     ShowNotice(phone, u"メール送信中");
+    phone.window.Timer3 = {kSendNoticeIntervalMs, true};
+}
+
+void StartNoRecipientNotice(Phone& phone) {
+    phone.mail.SendNoticeTicks = 0;
+    phone.mail.SendNoticeFoundNobody = true;
+    ShowNotice(phone, u"宛先が見つかりません");
     phone.window.Timer3 = {kSendNoticeIntervalMs, true};
 }
 
@@ -73,7 +81,7 @@ void ShakeTick(Phone& phone) {
 void SendNoticeTick(Phone& phone) {
     if (!SendNoticeRunning(phone)) return;
     const int seconds = ++phone.mail.SendNoticeTicks;
-    if (seconds == kSendingSeconds) phone.mailPanel.lblMailSend.Caption = u"送信しました";
+    if (seconds == kSendingSeconds && !phone.mail.SendNoticeFoundNobody) phone.mailPanel.lblMailSend.Caption = u"送信しました";
     if (seconds > kSendingSeconds) {
         phone.mailPanel.lblMailSend.Visible = false;
         phone.window.Timer3.Enabled = false;

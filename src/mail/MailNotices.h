@@ -9,6 +9,8 @@ class Phone;
 // (mail/MailDelivery.h); starting one again starts it from its first step.
 void StartReceiveNotice(Phone& phone);
 void StartSendNotice(Phone& phone);
+// The send notice's three seconds saying "宛先が見つかりません" instead: the address reached nobody.
+void StartNoRecipientNotice(Phone& phone);
 
 [[nodiscard]] bool SendNoticeRunning(const Phone& phone);
 

@@ -3,6 +3,7 @@
 #include "mail/MailEntry.h"
 #include "platform/Capture.h"
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -21,6 +22,7 @@ struct MailState {
     Capture* CaptureWindow = nullptr; // the camera's preview window made at start-up; null without one
     int ReceiveNoticeTicks = 0;   // steps of the arrival shake done
     int SendNoticeTicks = 0;      // seconds of the send notice done
+    bool SendNoticeFoundNobody = false; // the send notice tells that the address reached nobody
 };
 
 } // namespace vq

@@ -8,6 +8,7 @@
 #include "mail/MailTable.h"
 #include "mail/PhotoMarker.h"
 #include "platform/Files.h"
+#include "platform/LockedFile.h"
 #include "platform/PlatformError.h"
 #include "platform/Text.h"
 #include "shell/Phone.h"
@@ -16,6 +17,7 @@
 #include "site/VirtualSite.h"
 
 #include <optional>
+#include <vector>
 
 namespace vq {
 namespace {
@@ -60,27 +62,38 @@ MailRecord AnswerRecord(const Phone& phone, std::string_view sender, std::u16str
             std::move(body)};
 }
 
-void Deliver(const std::string& inbox, const MailRecord& record) {
-    if (!AppendToInbox(inbox, FormatMailRecord(record)))
-        throw PlatformError("宛先の受信箱が見つかりません: " + Cp932ToUtf8(inbox));
+void Deliver(const std::string& inbox, std::string_view lines) {
+    if (!AppendToInbox(inbox, lines)) throw PlatformError("宛先の受信箱が見つかりません: " + Cp932ToUtf8(inbox));
 }
 
 // The inbox may have gone since the route was chosen: then the station has left the classroom.
 void DeliverToStation(const Phone& phone, const std::string& station, const MailRecord& record) {
     const auto inbox = FindInbox(phone, station);
-    Deliver(inbox ? *inbox : InboxPath(phone, station), record);
+    Deliver(inbox ? *inbox : InboxPath(phone, station), FormatMailRecord(record));
 }
 
-void DeliverToSelf(Phone& phone, const MailRecord& record) { Deliver(InboxPath(phone, phone.StationName), record); }
+// Several records go in one append, so that they arrive all together or not at all.
+void DeliverToSelf(Phone& phone, const std::vector<MailRecord>& records) {
+    if (records.empty()) return;
+    std::string lines;
+    for (const MailRecord& record : records) {
+        if (!lines.empty()) lines += "\r\n";
+        lines += FormatMailRecord(record);
+    }
+    Deliver(InboxPath(phone, phone.StationName), lines);
+}
 
 // The receivers find the photo under its name in the shared folder; a photo already there (the
-// same shot sent before, or a received photo passed on) is not copied again.
+// same shot sent before, or a received photo passed on) is not copied again. A photo that cannot
+// be put there stops the mail: sent without it, the mail would show the receivers no photo, or an
+// older one of that name.
 void CopyPhotoForReceivers(const Phone& phone, std::u16string_view photo) {
     try {
         const std::string target = MailPhotoPath(phone, photo);
         if (!FileExists(target)) CopyFileOver(SnapshotPath(phone), target);
-    } catch (const PlatformError&) {
-        // The mail still names the photo; the receiver's phone reports it missing when shown.
+    } catch (const PlatformError& e) {
+        throw PlatformError(std::string("写真をメール用のフォルダにコピーできなかったため、メールは送信していません。") +
+                            e.what());
     }
 }
 
@@ -101,25 +114,45 @@ MailRecord SpamMail(const Phone& phone, std::string_view line) {
 }
 
 void DeliverSpam(Phone& phone) {
+    std::vector<MailRecord> spam;
     for (const std::string& line : ReadLines(SpamMailPath(phone)))
-        if (!line.empty()) DeliverToSelf(phone, SpamMail(phone, line));
+        if (!line.empty()) spam.push_back(SpamMail(phone, line));
+    DeliverToSelf(phone, spam);
 }
 
 // Every station present gets its own copy with its own name as recipient. A station whose inbox
-// went away since the folder was listed has left the classroom and is skipped.
-void DeliverToEveryone(Phone& phone, const Outgoing& mail) {
-    for (const InboxListing& inbox : ListInboxes(phone))
-        (void)AppendToInbox(InboxFolder(phone) + inbox.file,
-                            FormatMailRecord(RecordOf(phone, mail, ToWide(inbox.station))));
+// went away since the folder was listed has left the classroom and is skipped; one whose inbox
+// cannot be written does not keep the others from getting theirs. Gives what could not be reached.
+std::vector<std::string> DeliverToEveryone(Phone& phone, const Outgoing& mail) {
+    std::vector<std::string> unreached;
+    std::string reason;
+    bool reachedAny = false;
+    for (const InboxListing& inbox : ListInboxes(phone)) {
+        try {
+            if (AppendToInbox(InboxFolder(phone) + inbox.file,
+                              FormatMailRecord(RecordOf(phone, mail, ToWide(inbox.station)))))
+                reachedAny = true;
+        } catch (const PlatformError& e) {
+            unreached.push_back(inbox.station);
+            if (reason.empty()) reason = e.what();
+        }
+    }
+    if (unreached.empty()) return {};
+    if (!reachedAny) throw PlatformError("どの端末にもメールを届けられませんでした。" + reason);
+    std::string names;
+    for (const std::string& station : unreached) names += (names.empty() ? "" : "、") + Cp932ToUtf8(station);
+    return {"次の端末にはメールを届けられませんでした: " + names + "。" + reason};
 }
 
-void DeliverBy(Phone& phone, Route route, const Outgoing& mail, const MailRecord& record) {
+// What went wrong on the way, for the pupil; empty when all went well.
+std::vector<std::string> DeliverBy(Phone& phone, Route route, const Outgoing& mail, const MailRecord& record) {
     switch (route) {
-    case Route::PhotoRegistration: DeliverToSelf(phone, PhotoRegistrationAnswer(phone, mail.photo)); break;
+    case Route::PhotoRegistration: DeliverToSelf(phone, {PhotoRegistrationAnswer(phone, mail.photo)}); break;
     case Route::Station: DeliverToStation(phone, ToNarrow(mail.address), record); break;
-    case Route::Broadcast: DeliverToEveryone(phone, mail); break;
+    case Route::Broadcast: return DeliverToEveryone(phone, mail);
     case Route::Spam: DeliverSpam(phone); break;
     }
+    return {};
 }
 
 void ClearNewMailFields(MailPanel& panel) {
@@ -128,26 +161,46 @@ void ClearNewMailFields(MailPanel& panel) {
     panel.txtNewBody.Text.clear();
 }
 
+// Runs a step after the delivery; its failure is told to the pupil but undoes nothing.
+template <typename Step>
+void AfterDelivery(std::vector<std::string>& problems, const char* what, Step&& step) {
+    try {
+        step();
+    } catch (const PlatformError& e) {
+        problems.push_back(std::string(what) + e.what());
+    }
+}
+
 } // namespace
 
-void SendMail(Phone& phone) {
+SendResult SendMail(Phone& phone) {
     MailPanel& panel = phone.mailPanel;
     Outgoing mail{panel.ComboBoxMail.Text, panel.txtNewSubject.Text, panel.txtNewBody.Text, AttachedPhoto(phone)};
-    if (mail.address.empty()) return;
+    if (mail.address.empty()) return SendResult::NoAddress;
     const std::optional<Route> route = RouteOf(phone, mail.address);
-    if (!route) return;
+    if (!route) return SendResult::NoRecipient;
     const MailRecord record = RecordOf(phone, mail, mail.address);
     if (!mail.photo.empty()) CopyPhotoForReceivers(phone, mail.photo);
-    DeliverBy(phone, *route, mail, record);
-    AppendLine(SentLogPath(phone), FormatMailRecord(record));
+    std::vector<std::string> problems = DeliverBy(phone, *route, mail, record);
 
+    // From here on the mail has gone.
+    AfterDelivery(problems, "メールは送信されていますが、送信済みメールの記録を書き込めませんでした。",
+                  [&] { AppendSharedLineOrFail(SentLogPath(phone), FormatMailRecord(record)); });
     // The spam answer ignores the photo: it is no photo mail.
     const bool photoMail = !mail.photo.empty() && *route != Route::Spam;
     AddMailEntry(TableOf(phone.mail, MailBox::Sent),
                  {mail.address, ToWide(TimeNow(phone)), mail.subject, mail.body, photoMail ? mail.photo : u""});
     ClearNewMailFields(panel);
     StartSendNotice(phone);
-    LogActivity(phone, photoMail ? u"写真つきメール送信" : u"メール送信");
+    AfterDelivery(problems, "メールは送信されていますが、利用記録を書き込めませんでした。",
+                  [&] { LogActivity(phone, photoMail ? u"写真つきメール送信" : u"メール送信"); });
+    // One message, however many steps failed: a share that is gone fails them all at once.
+    if (!problems.empty()) {
+        std::string message;
+        for (const std::string& problem : problems) message += (message.empty() ? "" : "\n") + problem;
+        phone.errors.Report(message);
+    }
+    return SendResult::Sent;
 }
 
 } // namespace vq

@@ -44,10 +44,14 @@ std::string LongTimeText(const LocalDateTime& t) {
     return buf;
 }
 
-std::string TimeStampText(const LocalDateTime& t) {
+std::string ShortDateText(const LocalDateTime& t) {
     char buf[32];
     std::snprintf(buf, sizeof buf, "%04d/%02d/%02d", t.year, t.month, t.day);
-    std::string text = buf;
+    return buf;
+}
+
+std::string TimeStampText(const LocalDateTime& t) {
+    std::string text = ShortDateText(t);
     if (t.hour != 0 || t.minute != 0 || t.second != 0) text += " " + LongTimeText(t);
     return text;
 }

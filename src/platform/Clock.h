@@ -46,6 +46,8 @@ private:
 std::string TimeStampText(const LocalDateTime& t);
 // "H:mm:ss" alone.
 std::string LongTimeText(const LocalDateTime& t);
+// "yyyy/MM/dd" alone.
+std::string ShortDateText(const LocalDateTime& t);
 
 // Parses "YYYY/MM/DD H:MM:SS"; false when the text is not of that shape.
 bool ParseDateTime(const std::string& text, LocalDateTime& out);

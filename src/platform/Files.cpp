@@ -35,7 +35,7 @@ private:
 } // namespace
 
 std::string ReadAll(const std::string& path) {
-    Fd fd(::open(NativePath(path).c_str(), O_RDONLY | O_CLOEXEC));
+    Fd fd(posix::Open(path, O_RDONLY));
     if (fd.get() < 0) Fail("ファイルを開けません", path, errno);
     struct stat st {};
     std::string data;
@@ -70,27 +70,21 @@ std::vector<std::string> SplitLines(std::string_view data) {
     return lines;
 }
 
-void AppendLine(const std::string& path, std::string_view line) {
-    Fd fd(::open(NativePath(path).c_str(), O_WRONLY | O_APPEND | O_CLOEXEC));
-    if (fd.get() < 0) Fail("ファイルに追記できません", path, errno);
-    std::string record;
-    record.reserve(line.size() + 2);
-    record.append(line);
-    record.append("\r\n");
-    WriteWhole(fd.get(), record, path);
-}
-
 void RewriteFile(const std::string& path, std::string_view content) {
-    Fd fd(::open(NativePath(path).c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666));
+    Fd fd(posix::Open(path, O_RDWR | O_CREAT | O_TRUNC));
     if (fd.get() < 0) Fail("ファイルを書き込めません", path, errno);
     WriteWhole(fd.get(), content, path);
+}
+
+void ReplaceFile(const std::string& path, std::string_view content) {
+    posix::RenameOver(posix::WriteWholeBeside(path, content), path);
 }
 
 // The file is overwritten in place and cut to its new length at the end rather than truncated first:
 // truncating hands every cached page of the old file back to the kernel only to ask for new ones,
 // which made rewriting a large result page (a board of a hundred thousand posts) ten times slower.
 FileRewriter::FileRewriter(const std::string& path)
-    : path_(path), fd_(::open(NativePath(path).c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0666)) {
+    : path_(path), fd_(posix::Open(path, O_RDWR | O_CREAT)) {
     if (fd_ < 0) Fail("ファイルを書き込めません", path_, errno);
 }
 
@@ -111,7 +105,7 @@ void FileRewriter::Finish() {
 }
 
 void CreateIfMissing(const std::string& path, std::string_view content) {
-    Fd fd(::open(NativePath(path).c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
+    Fd fd(posix::Open(path, O_RDWR | O_CREAT | O_EXCL));
     if (fd.get() < 0) {
         if (errno == EEXIST) return;
         Fail("ファイルを作成できません", path, errno);
@@ -147,7 +141,7 @@ std::vector<DirEntry> ListFiles(const std::string& folder, std::string_view pref
 }
 
 void CopyFileOver(const std::string& source, const std::string& target) {
-    RewriteFile(target, ReadAll(source));
+    ReplaceFile(target, ReadAll(source));
 }
 
 void DeleteFile(const std::string& path) {

@@ -17,12 +17,18 @@ std::vector<std::string> SplitLines(std::string_view data);
 // The whole file as bytes.
 std::string ReadAll(const std::string& path);
 
-// Appends line + CR LF to an existing file in one write on a handle opened for appending, so that
-// appends of several stations never interleave inside a line. Never creates the file.
-void AppendLine(const std::string& path, std::string_view line);
+// Appending lines to a file is done under its lock (platform/LockedFile.h), so that an append is
+// whole or absent.
 
-// Creates or truncates the file and writes content as it is.
+// Creates or truncates the file and writes content as it is: for a station's own result pages,
+// which are written anew at every visit and never lasting. A failure can leave the file cut short.
 void RewriteFile(const std::string& path, std::string_view content);
+
+// Gives the file content, whole: written to a temporary file in the same folder, flushed, and only
+// then renamed over the old one, so that a full disk or a crash leaves the old content, never a
+// half-written file. For lasting files (a stored profile page, a profile data file, a lesson's
+// message). Not for files others append to while it runs (see ReplaceSharedFile).
+void ReplaceFile(const std::string& path, std::string_view content);
 
 // A file rewritten in several writes within one step, for a station's own result page too large to
 // assemble in memory first. The constructor creates or opens the file, which is then overwritten in
@@ -59,7 +65,7 @@ struct DirEntry {
 std::vector<DirEntry> ListFiles(const std::string& folder, std::string_view prefix = {},
                                 std::string_view suffix = {});
 
-// Copies source over target (target is replaced when it exists).
+// Copies source over target (target is replaced when it exists, as ReplaceFile does).
 void CopyFileOver(const std::string& source, const std::string& target);
 void DeleteFile(const std::string& path);
 

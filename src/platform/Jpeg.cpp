@@ -146,7 +146,7 @@ RgbImage DecodeJpeg(std::string_view bytes, PictureSize largest) {
 }
 
 void WriteJpegFile(const std::string& path, const RgbImage& image, int quality) {
-    RewriteFile(path, EncodeJpeg(image, quality));
+    ReplaceFile(path, EncodeJpeg(image, quality));
 }
 
 RgbImage ReadJpegFile(const std::string& path, PictureSize largest) {

@@ -20,6 +20,7 @@ inline constexpr PictureSize kLargestPhoto{4096, 4096};
 // The size the picture's header gives, without decoding it.
 [[nodiscard]] PictureSize JpegSize(std::string_view bytes);
 
+// The file gets the whole picture or keeps what it held (see ReplaceFile).
 void WriteJpegFile(const std::string& path, const RgbImage& image, int quality);
 [[nodiscard]] RgbImage ReadJpegFile(const std::string& path, PictureSize largest = kLargestPhoto);
 

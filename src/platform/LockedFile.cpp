@@ -6,11 +6,11 @@
 #include "platform/Text.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
-#include <chrono>
 #include <thread>
 #include <utility>
 
@@ -31,18 +31,32 @@ using posix::Fail;
 // Errors that say the file system has no byte-range locks at all, rather than that someone holds one.
 bool LocksUnsupported(int err) { return err == ENOLCK || err == EOPNOTSUPP || err == ENOSYS || err == EINVAL; }
 
+std::string WithLineEnd(std::string_view line) {
+    std::string record;
+    record.reserve(line.size() + 2);
+    record.append(line);
+    record.append("\r\n");
+    return record;
+}
+
 } // namespace
 
-std::optional<LockedFile> LockedFile::OpenExisting(const std::string& path, Access access) {
-    const int flags = access == Access::Append ? O_WRONLY | O_APPEND : O_RDWR;
-    const int fd = ::open(NativePath(path).c_str(), flags | O_CLOEXEC); // never O_CREAT
-    if (fd < 0) {
-        if (errno == ENOENT) return std::nullopt;
-        Fail("ファイルを開けません", path, errno);
+std::optional<LockedFile> LockedFile::OpenExisting(const std::string& path) {
+    const auto deadline = std::chrono::steady_clock::now() + kLockPatience;
+    for (;;) {
+        const int fd = posix::Open(path, O_RDWR); // never O_CREAT
+        if (fd < 0) {
+            if (errno == ENOENT) return std::nullopt;
+            Fail("ファイルを開けません", path, errno);
+        }
+        LockedFile file(fd, path);
+        file.WaitForLock(deadline);
+        switch (file.CheckIdentity()) {
+        case Identity::Same: return std::optional<LockedFile>(std::move(file));
+        case Identity::Gone: return std::nullopt;
+        case Identity::Replaced: break; // the new file is opened and locked in the next turn
+        }
     }
-    std::optional<LockedFile> file(LockedFile(fd, path));
-    file->WaitForLock();
-    return file;
 }
 
 LockedFile::LockedFile(LockedFile&& other) noexcept
@@ -54,13 +68,12 @@ LockedFile::~LockedFile() {
     if (fd_ >= 0) ::close(fd_);
 }
 
-void LockedFile::WaitForLock() {
+void LockedFile::WaitForLock(std::chrono::steady_clock::time_point deadline) {
     struct flock region {};
     region.l_type = F_WRLCK;
     region.l_whence = SEEK_SET;
     region.l_start = kLockOffset;
     region.l_len = 1;
-    const auto deadline = std::chrono::steady_clock::now() + kLockPatience;
     auto pause = std::chrono::microseconds(50);
     // Polling instead of F_SETLKW: a station that hangs on a share must not freeze this phone.
     for (;;) {
@@ -77,11 +90,50 @@ void LockedFile::WaitForLock() {
     }
 }
 
-void LockedFile::Append(std::string_view bytes) {
+// A rename over the path never leaves it missing, so a path that is gone was deleted.
+LockedFile::Identity LockedFile::CheckIdentity() const {
+    struct stat held {};
+    if (::fstat(fd_, &held) != 0) Fail("ファイルを開けません", path_, errno);
+    struct stat named {};
+    if (::stat(NativePath(path_).c_str(), &named) != 0) {
+        if (errno == ENOENT) return Identity::Gone;
+        Fail("ファイルを開けません", path_, errno);
+    }
+    return held.st_dev == named.st_dev && held.st_ino == named.st_ino ? Identity::Same : Identity::Replaced;
+}
+
+// What must come before new bytes at end so that they start a line: nothing after a line end, the
+// missing LF after a lone CR, CR LF after a torn line.
+std::string LockedFile::LineEndBefore(long long end) const {
+    if (end == 0) return {};
+    char tail[2] = {};
+    const off_t from = end >= 2 ? static_cast<off_t>(end - 2) : 0;
+    const auto want = static_cast<std::size_t>(end - from);
+    ssize_t n;
+    do n = ::pread(fd_, tail, want, from);
+    while (n < 0 && errno == EINTR);
+    if (n != static_cast<ssize_t>(want)) Fail("ファイルを読めません", path_, n < 0 ? errno : EIO);
+    const char last = tail[want - 1];
+    if (last == '\n') return {};
+    if (last == '\r') return "\n";
+    return "\r\n";
+}
+
+void LockedFile::AppendWhole(std::string_view bytes) {
     // Asking for the end makes an NFS or SMB client fetch the file's length from the server; the
     // appending write then lands after what other hosts wrote before they released the lock.
-    if (::lseek(fd_, 0, SEEK_END) < 0) Fail("ファイルに追記できません", path_, errno);
-    posix::WriteWhole(fd_, bytes, path_);
+    const off_t end = ::lseek(fd_, 0, SEEK_END);
+    if (end < 0) Fail("ファイルに追記できません", path_, errno);
+    std::string whole = LineEndBefore(end);
+    whole.append(bytes);
+    try {
+        posix::WriteWhole(fd_, whole, path_);
+    } catch (const PlatformError&) {
+        // A part of a record would swallow the start of the next one: the file goes back to what it
+        // was. Should even that fail, the next append ends the torn line before writing.
+        (void)::ftruncate(fd_, end);
+        throw;
+    }
 }
 
 std::string LockedFile::ReadAll() {
@@ -99,31 +151,47 @@ std::string LockedFile::ReadAll() {
     }
 }
 
-bool LockedFile::Replace(std::string_view content) {
-    if (::ftruncate(fd_, 0) != 0) Fail("ファイルを書き換えられません", path_, errno);
-    for (off_t at = 0; !content.empty();) {
-        const ssize_t n = ::pwrite(fd_, content.data(), content.size(), at);
+bool LockedFile::Empty(std::string_view fresh) {
+    if (::ftruncate(fd_, 0) != 0) {
+        const int err = errno;
+        struct stat st {};
+        // Only an emptied file may count as taken; one that kept its content is taken next time.
+        if (::fstat(fd_, &st) != 0 || st.st_size != 0) Fail("ファイルを書き換えられません", path_, err);
+    }
+    for (off_t at = 0; !fresh.empty();) {
+        const ssize_t n = ::pwrite(fd_, fresh.data(), fresh.size(), at);
         if (n < 0 && errno == EINTR) continue;
-        if (n < 0) return false;
-        content.remove_prefix(static_cast<std::size_t>(n));
+        if (n <= 0) return false;
+        fresh.remove_prefix(static_cast<std::size_t>(n));
         at += n;
     }
     return true;
 }
 
+void LockedFile::ReplaceByRename(std::string_view content) {
+    struct stat held {};
+    if (::fstat(fd_, &held) != 0) Fail("ファイルを開けません", path_, errno);
+    // The new file keeps the old one's permissions, so the stations can go on appending to it.
+    const std::string temporary = posix::WriteWholeBeside(path_, content, static_cast<int>(held.st_mode & 07777));
+    posix::RenameOver(temporary, path_);
+}
+
 bool AppendSharedLine(const std::string& path, std::string_view line) {
-    auto file = LockedFile::OpenExisting(path, LockedFile::Access::Append);
+    auto file = LockedFile::OpenExisting(path);
     if (!file) return false;
-    std::string record;
-    record.reserve(line.size() + 2);
-    record.append(line);
-    record.append("\r\n");
-    file->Append(record);
+    file->AppendWhole(WithLineEnd(line));
     return true;
 }
 
 void AppendSharedLineOrFail(const std::string& path, std::string_view line) {
     if (!AppendSharedLine(path, line)) Fail("ファイルに追記できません", path, ENOENT);
+}
+
+bool ReplaceSharedFile(const std::string& path, const std::function<std::string(std::string_view content)>& edit) {
+    auto file = LockedFile::OpenExisting(path);
+    if (!file) return false;
+    file->ReplaceByRename(edit(file->ReadAll()));
+    return true;
 }
 
 } // namespace vq

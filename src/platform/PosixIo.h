@@ -1,16 +1,34 @@
 #pragma once
 
+#include <sys/types.h>
+
 #include <string>
 #include <string_view>
 
 namespace vq::posix {
 
 // The steps the file layer's parts share on POSIX descriptors.
+//
+// Every descriptor that writes is opened read-write, never write-only: a school's SMB share mounted
+// through FUSE (smbnetfs) answers every write-only open, and fstat or ftruncate on such a handle,
+// with an input/output error, and then answers everything on the mount that way for seconds.
 
 // Throws PlatformError: what went wrong, the file, and the system's reason.
 [[noreturn]] void Fail(const char* what, const std::string& path, int err);
 
+// open(2) of a CP932 path, going on after interruptions; -1 with errno set on failure.
+[[nodiscard]] int Open(const std::string& path, int flags, mode_t mode = 0666);
+
 // Writes all of data, going on after interrupted and partial writes; throws on failure.
 void WriteWhole(int fd, std::string_view data, const std::string& path);
+
+// Writes content into a new file beside path (same folder, so a rename can put it in path's place)
+// and flushes it to the file server. Its name ends in ".tmp" and never matches the "*.dat" or
+// "*.html" listings of a data folder. Returns its path; on failure nothing of it is left and
+// PlatformError is thrown. A permission of -1 leaves the new file's permissions as created.
+[[nodiscard]] std::string WriteWholeBeside(const std::string& path, std::string_view content, int permissions = -1);
+
+// Renames a file written by WriteWholeBeside over path; the temporary file is removed when that fails.
+void RenameOver(const std::string& temporary, const std::string& path);
 
 } // namespace vq::posix

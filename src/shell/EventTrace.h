@@ -6,7 +6,8 @@
 namespace vq {
 
 // Watches what the phone does, one event at a time; vqsim prints it. kind is "navigate", "before",
-// "complete" or "handler"; text is CP932.
+// "complete" or "handler"; "take" (the inbox's path) just before the phone takes its inbox and
+// "received" (the record) for every mail the take brought. text is CP932.
 class EventTrace {
 public:
     virtual ~EventTrace() = default;

@@ -9,6 +9,7 @@
 #include "site/NavigateComplete.h"
 
 #include <exception>
+#include <optional>
 
 namespace vq {
 
@@ -25,18 +26,28 @@ Phone::Phone(PhoneServices services)
 
 Phone::~Phone() { browser.SetListener(nullptr); }
 
+namespace {
+
 // An error ends the event at the point where it happened; what was written before stays written.
+template <typename Body>
+std::optional<std::string> FailureOf(Body&& body) {
+    try {
+        body();
+        return std::nullopt;
+    } catch (const PlatformError& e) {
+        return e.what();
+    } catch (const std::exception& e) {
+        return std::string("予期しないエラー: ") + e.what();
+    }
+}
+
+} // namespace
+
 // A phone refused its name at start acts as no station: it takes no mail and makes and bills nothing.
 template <typename Body>
 void Phone::RunEvent(Body&& body) {
     if (shell.StationRefused) return;
-    try {
-        body();
-    } catch (const PlatformError& e) {
-        errors.Report(e.what());
-    } catch (const std::exception& e) {
-        errors.Report(std::string("予期しないエラー: ") + e.what());
-    }
+    if (const auto failure = FailureOf(body)) errors.Report(*failure);
 }
 
 void Phone::FormCreate() { RunEvent([&] { RunStartUp(*this); }); }
@@ -69,7 +80,12 @@ void Phone::lblButtonUpClick() { RunEvent([&] { MailUpKey(*this); }); }
 void Phone::lblButtonCenterClick() { RunEvent([&] { MailCentreKey(*this); }); }
 void Phone::lblButtonRightClick() { RunEvent([&] { MailBackKey(*this); }); }
 void Phone::ListBox1Click() { RunEvent([&] { MailListClick(*this); }); }
-void Phone::Timer1Timer() { RunEvent([&] { PollMail(*this); }); }
+// The poll runs every 25 seconds whether the pupil looks or not: a failure that stays is told once.
+void Phone::Timer1Timer() {
+    if (shell.StationRefused) return;
+    if (const auto failure = FailureOf([&] { PollMail(*this); })) ReportOnce(RepeatedError::MailPoll, *failure);
+    else shell.ShownErrors.Clear(RepeatedError::MailPoll);
+}
 void Phone::Timer2Timer() { RunEvent([&] { ShakeTick(*this); }); }
 void Phone::Timer3Timer() { RunEvent([&] { SendNoticeTick(*this); }); }
 
@@ -82,6 +98,10 @@ std::string Phone::DataPath(std::string_view relative) const {
     std::string path = DataRoot;
     path.append(relative);
     return path;
+}
+
+void Phone::ReportOnce(RepeatedError kind, const std::string& utf8Message) {
+    if (shell.ShownErrors.ShouldShow(kind, utf8Message)) errors.Report(utf8Message);
 }
 
 void Phone::Trace(std::string_view kind, const std::string& text) const {

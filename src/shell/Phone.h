@@ -68,6 +68,8 @@ public:
     // DataRoot + a relative path written with "/".
     [[nodiscard]] std::string DataPath(std::string_view relative) const;
     void Trace(std::string_view kind, const std::string& text) const;
+    // Reports an error that comes back while its cause stays only when it is new (RepeatedErrors).
+    void ReportOnce(RepeatedError kind, const std::string& utf8Message);
 
     BrowserView& browser;
     const Clock& clock;

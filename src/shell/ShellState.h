@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/StationLock.h"
+#include "shell/RepeatedErrors.h"
 
 namespace vq {
 
@@ -28,6 +29,7 @@ struct ShellState {
     // Start-up refused the name (no station can have it, or a running one has it): the phone then
     // acts as no station at all until it is closed.
     bool StationRefused = false;
+    RepeatedErrors ShownErrors;  // errors that come back while their cause stays, shown once
 };
 
 } // namespace vq

@@ -1,6 +1,6 @@
 #include "site/ActivityLog.h"
 
-#include "platform/Files.h"
+#include "platform/LockedFile.h"
 #include "platform/Text.h"
 #include "shell/Phone.h"
 
@@ -29,7 +29,7 @@ std::string ActivityLogLine(const Phone& phone) {
 
 } // namespace
 
-void AppendActivityLog(Phone& phone) { AppendLine(ActivityLogPath(phone), ActivityLogLine(phone)); }
+void AppendActivityLog(Phone& phone) { AppendSharedLineOrFail(ActivityLogPath(phone), ActivityLogLine(phone)); }
 
 void LogActivity(Phone& phone, std::u16string_view title, std::u16string_view detail) {
     phone.site.LogTitle = title;
@@ -46,7 +46,7 @@ void LogActivities(Phone& phone, std::span<const std::u16string_view> titles) {
         if (!lines.empty()) lines += "\r\n";
         lines += ActivityLogLine(phone);
     }
-    AppendLine(ActivityLogPath(phone), lines);
+    AppendSharedLineOrFail(ActivityLogPath(phone), lines);
 }
 
 } // namespace vq

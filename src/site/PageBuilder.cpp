@@ -20,11 +20,19 @@ void ReplaceMarker(Phone& phone, std::string_view marker, std::string_view cp932
     phone.site.PageBuffer = ToWide(ReplaceAllNoCase(page, marker, cp932Text));
 }
 
-void WriteResultPage(Phone& phone, std::string_view relative) {
+namespace {
+
+std::string PageContent(const Phone& phone) {
     std::string content = ToNarrow(phone.site.PageBuffer);
     content += "\r\n";
-    RewriteFile(phone.DataPath(relative), content);
+    return content;
 }
+
+} // namespace
+
+void WriteResultPage(Phone& phone, std::string_view relative) { RewriteFile(phone.DataPath(relative), PageContent(phone)); }
+
+void WriteLastingPage(Phone& phone, std::string_view relative) { ReplaceFile(phone.DataPath(relative), PageContent(phone)); }
 
 void ShowResultPage(Phone& phone, std::string_view relative) {
     WriteResultPage(phone, relative);

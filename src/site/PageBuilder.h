@@ -22,6 +22,8 @@ void LoadTemplate(Phone& phone, std::string_view relative);
 void ReplaceMarker(Phone& phone, std::string_view marker, std::string_view cp932Text);
 // Writes PageBuffer + CR LF to DataRoot + relative, without showing it.
 void WriteResultPage(Phone& phone, std::string_view relative);
+// The same for a page that lasts (a stored profile page): whole or not at all (see ReplaceFile).
+void WriteLastingPage(Phone& phone, std::string_view relative);
 // Writes the page and sends the browser to it.
 void ShowResultPage(Phone& phone, std::string_view relative);
 

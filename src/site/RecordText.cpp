@@ -1,13 +1,24 @@
 #include "site/RecordText.h"
 
+#include "platform/Text.h"
+
 namespace vq {
+namespace {
+
+// What counts is the byte a character is stored as: the yen sign becomes 0x5C, the byte of "\", and
+// unescaped it would read back as the start of an escape ("¥n" as a line break).
+bool StoredAsBackslash(char16_t c) {
+    return c == u'\\' || (c >= 0x80 && ToNarrow(std::u16string_view(&c, 1)) == "\\");
+}
+
+} // namespace
 
 std::u16string EncodeRecordText(std::u16string_view typed) {
     std::u16string out;
     out.reserve(typed.size());
     for (std::size_t i = 0; i < typed.size(); ++i) {
         const char16_t c = typed[i];
-        if (c == u'\\') {
+        if (StoredAsBackslash(c)) {
             out += u"\\\\";
         } else if (c == u'\r' || c == u'\n') {
             if (c == u'\r' && i + 1 < typed.size() && typed[i + 1] == u'\n') ++i;

@@ -22,7 +22,7 @@ std::string LessonTemplate(int page) { return "s_beginner/s_begin" + std::to_str
 // Only the station's last message of each lesson is kept; nothing reads it back, but the teacher can.
 void KeepMessage(Phone& phone, int page, const std::u16string& message) {
     const std::string record = PostRecord(phone, u"", message) + "\r\n";
-    RewriteFile(phone.DataPath(StationFile("s_beginner/tmpData", page, phone, ".dat")), record);
+    ReplaceFile(phone.DataPath(StationFile("s_beginner/tmpData", page, phone, ".dat")), record);
 }
 
 std::string MessageBubble(const std::u16string& message) {

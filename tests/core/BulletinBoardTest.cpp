@@ -166,10 +166,10 @@ TEST_F(BulletinBoardTest, APostWaitsForAnotherStationsAppendAndNeverCreatesTheFi
     const pid_t other = ::fork();
     ASSERT_GE(other, 0);
     if (other == 0) {
-        auto file = LockedFile::OpenExisting(data, LockedFile::Access::Append);
+        auto file = LockedFile::OpenExisting(data);
         (void)!::write(ready[1], "x", 1);
         std::this_thread::sleep_for(std::chrono::milliseconds(300));
-        file->Append("PC02#c#192.168.0.12#c#2026/12/07 9:00:00#c#jiro#c#first\r\n");
+        file->AppendWhole("PC02#c#192.168.0.12#c#2026/12/07 9:00:00#c#jiro#c#first\r\n");
         ::_exit(0);
     }
     char go = 0;

@@ -139,3 +139,21 @@ TEST_F(ProfileBrowsingTest, AStoredPageWithoutDataFileIsLeftOutOfTheLists) {
     EXPECT_TRUE(pc02.errors.messages.empty());
     EXPECT_EQ(ListedNames(classroom, "PC02"), std::vector<std::string>{"一郎"});
 }
+
+// A folder where a data file should be: every page that lists profiles still shows the others,
+// and the pupil is told once.
+TEST_F(ProfileBrowsingTest, AProfileWhoseDataFileIsAFolderIsLeftOutOfEveryListWithOneMessage) {
+    CreateProfile(pc01, "pw", "一郎", "サッカー");
+    classroom.Write("prof_html/235959PC09.html", "<p>broken</p>\n");
+    std::filesystem::create_directory(classroom.root / "data/prof_edit/235959PC09.dat");
+    for (const char* page : {"prof_list.html", "prof_best.html", "prof_editlist.html", "prof_deletelist.html"}) {
+        pc02.Open(VirtualPage(page));
+        EXPECT_EQ(ListedNames(classroom, "PC02"), std::vector<std::string>{"一郎"}) << page;
+    }
+    pc02.Open("prof/prof_top.html");
+    pc02.Fill(0, "サッカー");
+    pc02.Open(VirtualPage("prof_search2.html"));
+    EXPECT_EQ(ListedNames(classroom, "PC02"), std::vector<std::string>{"一郎"});
+    ASSERT_EQ(pc02.errors.messages.size(), 1u);
+    EXPECT_NE(pc02.errors.messages[0].find("235959PC09.dat"), std::string::npos) << pc02.errors.messages[0];
+}

@@ -150,11 +150,12 @@ TEST_F(ProfileCreationTest, WithoutAPasswordQuestionSlotZeroKeepsWhatItHeld) {
     EXPECT_EQ(DataLines(classroom, "prof_edit/090000PC02.dat")[2], "前の値");
 }
 
-TEST_F(ProfileCreationTest, AMissingStoredPageTemplateStopsAfterTheConfirmationWithoutFiles) {
+// The profile is saved before the pupil is told so.
+TEST_F(ProfileCreationTest, AMissingStoredPageTemplateStopsBeforeAnyFileAndTheConfirmation) {
     std::filesystem::remove(classroom.root / "data/prof/prof_data.html");
     CreateProfile(station, "pw", "太郎", "");
     ASSERT_EQ(station.errors.messages.size(), 1u);
-    EXPECT_NE(Shown().find("太郎"), std::string::npos);
+    EXPECT_EQ(Shown().find("太郎"), std::string::npos);
     EXPECT_FALSE(classroom.Exists("prof_html/090000PC01.html"));
     EXPECT_FALSE(classroom.Exists("prof_edit/090000PC01.dat"));
     EXPECT_FALSE(classroom.Exists("prof_counter/090000PC01.dat"));

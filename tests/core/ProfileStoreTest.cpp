@@ -172,9 +172,38 @@ TEST_F(ProfileStoreTest, AStoredPageWhoseDataFileIsNotWrittenYetIsLeftOut) {
     Store("090000PC02", "b");
     std::filesystem::remove(classroom.root / "data/prof_edit/090000PC01.dat");
     EXPECT_EQ(Ids(ProfileOrder::ByStamp), std::vector<std::string>{"090000PC02"});
-    // A data file that is there but cannot be read is still an error.
-    std::filesystem::create_directory(classroom.root / "data/prof_edit/090000PC01.dat");
-    EXPECT_THROW((void)ListStoredProfiles(station.phone, ProfileOrder::ByStamp), PlatformError);
+}
+
+// One broken profile must not break the lists of every station: it is left out, and the pupil is
+// told once, until the set of broken ones changes or they are mended.
+TEST_F(ProfileStoreTest, AStoredPageWhoseDataFileCannotBeReadIsLeftOutWithOneMessage) {
+    Store("090000PC01", "a");
+    Store("090000PC02", "b");
+    Store("090000PC03", "c");
+    const auto breakData = [&](const std::string& id) {
+        std::filesystem::remove(classroom.root / "data/prof_edit" / (id + ".dat"));
+        std::filesystem::create_directory(classroom.root / "data/prof_edit" / (id + ".dat"));
+    };
+    breakData("090000PC01");
+    EXPECT_EQ(Ids(ProfileOrder::ByStamp), (std::vector<std::string>{"090000PC03", "090000PC02"}));
+    ASSERT_EQ(station.errors.messages.size(), 1u);
+    EXPECT_NE(station.errors.messages[0].find("090000PC01.dat"), std::string::npos) << station.errors.messages[0];
+    EXPECT_EQ(Ids(ProfileOrder::ByCount).size(), 2u);
+    EXPECT_EQ(station.errors.messages.size(), 1u);
+
+    breakData("090000PC03");
+    EXPECT_EQ(Ids(ProfileOrder::ByStamp), std::vector<std::string>{"090000PC02"});
+    ASSERT_EQ(station.errors.messages.size(), 2u);
+    EXPECT_NE(station.errors.messages[1].find("090000PC03.dat"), std::string::npos) << station.errors.messages[1];
+
+    for (const char* id : {"090000PC01", "090000PC03"}) {
+        std::filesystem::remove(classroom.root / "data/prof_edit" / (std::string(id) + ".dat"));
+        Store(id, "again");
+    }
+    EXPECT_EQ(Ids(ProfileOrder::ByStamp).size(), 3u);
+    breakData("090000PC01");
+    EXPECT_EQ(Ids(ProfileOrder::ByStamp).size(), 2u);
+    EXPECT_EQ(station.errors.messages.size(), 3u);
 }
 
 TEST(ProfileListRow, HasTheThreeLinkKinds) {

@@ -1,4 +1,5 @@
 #include "platform/Files.h"
+#include "platform/LockedFile.h"
 #include "platform/StationLock.h"
 
 #include <gtest/gtest.h>
@@ -39,7 +40,7 @@ TEST_F(StationLockTest, ASecondHolderInTheSameProcessIsTurnedAwayUntilTheFirstLe
 TEST_F(StationLockTest, ClosingAnotherHandleOfTheInboxKeepsTheLock) {
     StationLock held = StationLock::TryTake(inbox_);
     // Every append and take opens and closes the inbox; a process-wide lock would fall with them.
-    AppendLine(inbox_, "a#c#b");
+    AppendSharedLineOrFail(inbox_, "a#c#b");
     (void)ReadAll(inbox_);
     EXPECT_EQ(ProbeStationLock(inbox_), StationRunning::Yes);
 }

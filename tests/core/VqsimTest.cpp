@@ -103,3 +103,61 @@ TEST(Vqsim, ErrorsOfThePhoneArePrintedAndTheRunGoesOn) {
     EXPECT_NE(run.out.find("[PC01] error ファイルを開けません: $DATA/number/number.html"), std::string::npos) << run.out;
     EXPECT_NE(run.out.find("[PC01] ScreenMode=W"), std::string::npos);
 }
+
+// What a long run of many stations needs: rounds for a time, a number per round, a text of changing
+// length that shows whether it arrived whole, a random classmate, and a mark of what went through.
+TEST(Vqsim, ALoopRunsNumberedRoundsForItsSecondsAndMarksWhatWentThrough) {
+    Classroom classroom;
+    classroom.PrepareForStartUp();
+    classroom.Write("mail_box/log_PC02.dat", "\n");
+    const VqsimRun run = RunVqsim(classroom,
+                                  "root .\n"
+                                  "trace off\n"
+                                  "station PC01\n"
+                                  "tick Timer1\n"
+                                  "loop 0.3\n"
+                                  "mark round {n} of {station} in {run} to {other}: {pad}\n"
+                                  "end\n"
+                                  "open virtual:number.html\n"
+                                  "mark after {n}\n"
+                                  "mark again\n");
+    ASSERT_EQ(run.status, 0) << run.out;
+    EXPECT_EQ(run.out.find("navigate"), std::string::npos) << run.out; // trace off
+    EXPECT_TRUE(run.out.starts_with("[PC01] ok round 1 of PC01 in ")) << run.out;
+    EXPECT_NE(run.out.find(" to PC02: 319.abcdefghijklmnopqrstuvwxyzabc"), std::string::npos) << run.out;
+    EXPECT_NE(run.out.find("[PC01] ok round 2 of PC01 in "), std::string::npos) << run.out;
+    EXPECT_NE(run.out.find(" to PC02: 238.abc"), std::string::npos) << run.out;
+    EXPECT_NE(run.out.find("[PC01] failed after 0\n"), std::string::npos) << run.out; // the page is missing
+    EXPECT_NE(run.out.find("[PC01] ok again\n"), std::string::npos) << run.out;
+}
+
+TEST(Vqsim, AMistakeInALoopEndsItsRoundAndTheRunGoesOn) {
+    Classroom classroom;
+    classroom.PrepareForStartUp();
+    const VqsimRun run = RunVqsim(classroom, "root .\nstation PC01\nloop 0.2\nmark {n}\nfrobnicate\nmark never\nend\nmark done\n");
+    EXPECT_EQ(run.status, 0) << run.out;
+    EXPECT_NE(run.out.find("vqsim: line 5: unknown command \"frobnicate\" (round 1)"), std::string::npos) << run.out;
+    EXPECT_EQ(run.out.find("never"), std::string::npos) << run.out;
+    EXPECT_NE(run.out.find("[PC01] ok done"), std::string::npos) << run.out;
+    for (const auto& [script, message] : std::vector<std::pair<std::string, std::string>>{
+             {"loop 1\nmark x\n", "vqsim: line 2: loop without end"},
+             {"end\n", "vqsim: line 2: end without loop"},
+             {"loop soon\nend\n", "vqsim: line 2: loop needs a number of seconds"}}) {
+        const VqsimRun bad = RunVqsim(classroom, "root .\n" + script);
+        EXPECT_EQ(bad.status, 2) << script;
+        EXPECT_NE(bad.out.find(message), std::string::npos) << bad.out;
+    }
+}
+
+TEST(Vqsim, EveryMailATakeBringsIsPrinted) {
+    Classroom classroom;
+    classroom.PrepareForStartUp();
+    const VqsimRun run = RunVqsim(classroom,
+                                  "root .\nstation PC01\nstation PC02\ntrace off\n"
+                                  "use PC01\nkey soft-left\nlist 2\ntype address PC02\ntype subject s\ntype body b\n"
+                                  "key soft-left\nuse PC02\ntick Timer1\n");
+    ASSERT_EQ(run.status, 0) << run.out;
+    EXPECT_NE(run.out.find("[PC02] received PC01#c#192.168.0.1#c#2026/12/07 9:00:00#c#PC02#c#s#c#b\n"),
+              std::string::npos)
+        << run.out;
+}

@@ -3,6 +3,7 @@
 #include "desktop/phone/ModelTimers.h"
 #include "desktop/phone/QtBrowserView.h"
 #include "platform/Files.h"
+#include "platform/LockedFile.h"
 #include "platform/Text.h"
 #include "support/Classroom.h"
 
@@ -232,7 +233,7 @@ TEST_F(PhoneWindowTest, TheCameraPreviewsInThePhotoAreaAndTheShotIsShownAttached
 // of the pupil's and must not open the received box.
 TEST_F(PhoneWindowTest, BackFromAMailBoxReachesTheMenuAlsoAfterAVisitToAnotherWindow) {
     for (const char* subject : {"一通目", "二通目"})
-        AppendLine(Data("mail_box/log_PC01.dat"),
+        AppendSharedLineOrFail(Data("mail_box/log_PC01.dat"),
                    Utf8ToCp932(std::string("PC02#c#10.0.0.9#c#2026/12/07 8:00:00#c#PC01#c#") + subject + "#c#本文"));
     QApplication::setActiveWindow(&window());
     window().Run([&] { phone().lblButtonLeftClick(); }); // the mail menu

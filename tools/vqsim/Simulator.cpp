@@ -1,11 +1,16 @@
 #include "Simulator.h"
 
+#include "Termination.h"
+
 #include "platform/NativePath.h"
 #include "platform/PlatformError.h"
 #include "platform/TestPatternCapture.h"
 #include "platform/Text.h"
 #include "site/VirtualSite.h"
 
+#include <unistd.h>
+
+#include <chrono>
 #include <ostream>
 
 namespace vqsim {
@@ -18,23 +23,43 @@ std::string ReplaceBytes(std::string text, const std::string& from, const std::s
     return text;
 }
 
+std::string RunId() {
+    const auto now = std::chrono::system_clock::now().time_since_epoch();
+    return std::to_string(::getpid()) + "-" + std::to_string(std::chrono::duration_cast<std::chrono::milliseconds>(now).count());
+}
+
+// A run of letters whose length changes from round to round, after its length and a ".", so that a
+// reader can tell a text that arrived whole from one cut short.
+std::string Pad(int round) {
+    const std::size_t length = static_cast<std::size_t>(round) * 7919u % 400u;
+    std::string pad = std::to_string(length) + ".";
+    for (std::size_t i = 0; i < length; ++i) pad += static_cast<char>('a' + i % 26);
+    return pad;
+}
+
 } // namespace
 
 // One station: its identity, its browser, its phone and the printer of its events.
 struct Simulator::Station final : vq::EventTrace, vq::ErrorReporter {
     Station(const std::string& stationName, const std::string& address, const std::filesystem::path& root,
-            std::ostream& output, const vq::Clock& clock, std::uint32_t seed)
+            std::ostream& output, const vq::Clock& clock, std::uint32_t seed, const bool& traceOn)
         : name(stationName),
           dataRoot(vq::FromNativeName(root.string()) + "/data/"),
           out(output),
+          trace(traceOn),
           system(vq::FromNativeName(root.string()), stationName, address),
           camera(clock),
           phone(vq::PhoneServices{browser, clock, *this, system, this, seed, &camera}) {}
 
     void Event(std::string_view kind, const std::string& text) override {
-        out << '[' << name << "] " << kind << ' ' << Printable(text) << '\n';
+        if (kind == "take") {
+            HoldTermination(); // until what the take brings is printed
+            return;
+        }
+        if (trace || kind == "received") out << '[' << name << "] " << kind << ' ' << Printable(text) << '\n';
     }
     void Report(const std::string& utf8Message) override {
+        ++errorsSinceMark;
         out << '[' << name << "] error " << ReplaceBytes(utf8Message, vq::Cp932ToUtf8(dataRoot), "$DATA/") << '\n';
     }
 
@@ -49,6 +74,8 @@ struct Simulator::Station final : vq::EventTrace, vq::ErrorReporter {
     std::string name;
     std::string dataRoot;
     std::ostream& out;
+    const bool& trace;
+    int errorsSinceMark = 0;
     vq::FixedSystemInfo system;
     vq::FakeBrowser browser;
     vq::TestPatternCapture camera; // every simulated station films the test pattern
@@ -56,11 +83,24 @@ struct Simulator::Station final : vq::EventTrace, vq::ErrorReporter {
 };
 
 Simulator::Simulator(std::filesystem::path scriptFolder, std::ostream& out)
-    : scriptFolder_(std::move(scriptFolder)), root_(std::filesystem::current_path()), out_(out) {}
+    : scriptFolder_(std::move(scriptFolder)),
+      root_(std::filesystem::current_path()),
+      out_(out),
+      runId_(RunId()),
+      random_(std::random_device{}()) {}
 
 Simulator::~Simulator() = default;
 
 void Simulator::Run(const Command& c) {
+    // Everything printed is out before the next command, or an error, and before a station may be
+    // ended (see Termination.h).
+    struct FlushAtEnd {
+        std::ostream& out;
+        ~FlushAtEnd() {
+            out.flush();
+            ReleaseTermination();
+        }
+    } flushAtEnd{out_};
     std::string rest = c.rest;
     if (c.word == "root") SetRoot(rest);
     else if (c.word == "clock") {
@@ -88,6 +128,8 @@ void Simulator::Run(const Command& c) {
     else if (c.word == "type") Type(rest);
     else if (c.word == "tick") Tick(rest);
     else if (c.word == "show") Show();
+    else if (c.word == "mark") Mark(rest);
+    else if (c.word == "trace") SetTrace(rest);
     else throw ScriptError("unknown command \"" + c.word + "\"");
     RunEventLoops();
 }
@@ -105,7 +147,7 @@ void Simulator::StartStation(std::string rest) {
     const std::string address = rest.empty() ? "192.168.0.1" : rest;
     for (const auto& s : stations_)
         if (s->name == name) throw ScriptError("station " + name + " is already running");
-    stations_.push_back(std::make_unique<Station>(name, address, root_, out_, clock_, seed_));
+    stations_.push_back(std::make_unique<Station>(name, address, root_, out_, clock_, seed_, trace_));
     current_ = stations_.back().get();
     current_->phone.FormCreate();
 }
@@ -132,7 +174,7 @@ std::string Simulator::Resolve(const std::string& address) {
     return Current().dataRoot + vq::Utf8ToCp932(address);
 }
 
-void Simulator::Open(const std::string& address) { Current().browser.Open(Resolve(address)); }
+void Simulator::Open(const std::string& address) { Current().browser.Open(Resolve(Expand(address))); }
 
 void Simulator::Fill(std::string rest) {
     const int k = ParseInt(TakeWord(rest), "the element number");
@@ -140,7 +182,7 @@ void Simulator::Fill(std::string rest) {
     Station& s = Current();
     if (!s.browser.ShowsForm()) throw ScriptError("the page shown has no form");
     try {
-        s.browser.Fill(k, vq::Utf8ToWide(UnescapeText(rest)));
+        s.browser.Fill(k, vq::Utf8ToWide(UnescapeText(Expand(rest))));
     } catch (const vq::PlatformError&) {
         throw ScriptError("the form of the page shown has no element " + std::to_string(k));
     }
@@ -176,7 +218,7 @@ void Simulator::ClickList(const std::string& row) {
 
 void Simulator::Type(std::string rest) {
     const std::string field = TakeWord(rest);
-    const std::u16string text = vq::Utf8ToWide(UnescapeText(rest));
+    const std::u16string text = vq::Utf8ToWide(UnescapeText(Expand(rest)));
     vq::MailPanel& panel = Current().phone.mailPanel;
     if (field == "address") panel.ComboBoxMail.Text = text;
     else if (field == "subject") panel.txtNewSubject.Text = text;
@@ -203,6 +245,49 @@ void Simulator::Tick(std::string rest) {
 
 void Simulator::RunEventLoops() {
     for (const auto& s : stations_) s->browser.RunLoop();
+}
+
+// "ok TEXT" when the station reported no error since its last mark, else "failed TEXT": a script
+// tells by it whether what it did in between went through.
+void Simulator::Mark(const std::string& text) {
+    Station& s = Current();
+    out_ << '[' << s.name << "] " << (s.errorsSinceMark == 0 ? "ok " : "failed ") << Expand(text) << '\n';
+    s.errorsSinceMark = 0;
+}
+
+void Simulator::SetTrace(const std::string& onOff) {
+    if (onOff != "on" && onOff != "off") throw ScriptError("trace needs on or off");
+    trace_ = onOff == "on";
+}
+
+std::string Simulator::OtherStation() {
+    const Station& s = Current();
+    std::vector<std::string> others;
+    for (const std::u16string& item : s.phone.mailPanel.ComboBoxMail.Items) {
+        const std::string name = vq::Cp932ToUtf8(vq::ToNarrow(item));
+        if (name != s.name) others.push_back(name);
+    }
+    if (others.empty()) return s.name;
+    return others[std::uniform_int_distribution<std::size_t>(0, others.size() - 1)(random_)];
+}
+
+std::string Simulator::Expand(std::string text) {
+    const auto fill = [&](const std::string& placeholder, const auto& value) {
+        for (std::size_t at = text.find(placeholder); at != std::string::npos;
+             at = text.find(placeholder, at)) {
+            const std::string filled = value();
+            text.replace(at, placeholder.size(), filled);
+            at += filled.size();
+        }
+    };
+    fill("{n}", [&] { return std::to_string(round_); });
+    fill("{run}", [&] { return runId_; });
+    fill("{pad}", [&] { return Pad(round_); });
+    if (current_) {
+        fill("{station}", [&] { return current_->name; });
+        fill("{other}", [&] { return OtherStation(); });
+    }
+    return text;
 }
 
 namespace {

@@ -1,6 +1,7 @@
 // vqsim: runs stations of the phone on one data folder from a script and prints what they do.
 
 #include "Script.h"
+#include "ScriptRun.h"
 #include "Simulator.h"
 
 #include <fstream>
@@ -26,14 +27,7 @@ int main(int argc, char** argv) {
         text << std::cin.rdbuf();
     }
     vqsim::Simulator simulator(folder, std::cout);
-    for (const vqsim::Command& command : vqsim::ParseScript(text.str())) {
-        try {
-            simulator.Run(command);
-        } catch (const vqsim::ScriptError& e) {
-            std::cout.flush();
-            std::cerr << "vqsim: line " << command.line << ": " << e.what() << '\n';
-            return 2;
-        }
-    }
-    return 0;
+    const int status = vqsim::RunScript(simulator, vqsim::ParseScript(text.str()), std::cerr);
+    std::cout.flush();
+    return status;
 }

@@ -43,7 +43,7 @@ void ProfileRanking(Phone& phone, const std::string&) {
 void ProfileViewCounted(Phone& phone, const std::string& address) {
     const std::string id = ProfileIdInAddress(address);
     if (id.empty()) return;
-    WriteCounterFile(phone, ViewFilePath(id, StationStampNow(phone)));
+    WriteViewFile(phone, id, StationStampNow(phone));
     LogActivity(phone, u"プロフ", u"プロフ利用");
 }
 

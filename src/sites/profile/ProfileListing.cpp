@@ -2,6 +2,7 @@
 
 #include "platform/FileNames.h"
 #include "platform/Files.h"
+#include "platform/PlatformError.h"
 #include "shell/Phone.h"
 #include "sites/profile/ProfileStore.h"
 #include "sites/profile/ProfileViews.h"
@@ -9,6 +10,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <numeric>
+#include <optional>
 
 namespace vq {
 namespace {
@@ -30,11 +32,21 @@ std::vector<std::size_t> DescendingOrder(std::size_t count, Key key) {
 // directory order, whatever finer time the file system keeps.
 std::int64_t WholeSecond(const DirEntry& page) { return page.lastWriteNs / 1000000000; }
 
+// The data files a listing could not read, told in one message once the listing is done.
+void TellUnreadable(Phone& phone, const std::string& reasons) {
+    if (reasons.empty()) phone.shell.ShownErrors.Clear(RepeatedError::UnreadableProfiles);
+    else phone.ReportOnce(RepeatedError::UnreadableProfiles, "データを読めないプロフを一覧から外しました。" + reasons);
+}
+
 } // namespace
 
-std::vector<StoredProfile> ListStoredProfiles(const Phone& phone, ProfileOrder order) {
+std::vector<StoredProfile> ListStoredProfiles(Phone& phone, ProfileOrder order) {
     const std::vector<DirEntry> pages = ListFiles(phone.DataPath("prof_html"), {}, ".html");
-    if (pages.empty()) return {};
+    std::string unreadable;
+    if (pages.empty()) {
+        TellUnreadable(phone, unreadable);
+        return {};
+    }
     std::vector<std::string> ids;
     ids.reserve(pages.size());
     for (const DirEntry& page : pages) ids.push_back(IdOfPage(page.name));
@@ -46,7 +58,12 @@ std::vector<StoredProfile> ListStoredProfiles(const Phone& phone, ProfileOrder o
     std::vector<StoredProfile> profiles;
     profiles.reserve(pages.size());
     for (std::size_t i : positions) {
-        auto data = ReadProfileDataIfPresent(phone, ids[i]);
+        std::optional<ProfileData> data;
+        try {
+            data = ReadProfileDataIfPresent(phone, ids[i]);
+        } catch (const PlatformError& e) {
+            unreadable += "\n" + std::string(e.what());
+        }
         if (!data) continue;
         StoredProfile profile{pages[i].name, ids[i], views[i], std::move(data->picture), {}, {}};
         if (data->answers.size() > 1) profile.name = std::move(data->answers[1]);
@@ -55,6 +72,7 @@ std::vector<StoredProfile> ListStoredProfiles(const Phone& phone, ProfileOrder o
                                           std::make_move_iterator(data->answers.end()));
         profiles.push_back(std::move(profile));
     }
+    TellUnreadable(phone, unreadable);
     return profiles;
 }
 

@@ -26,6 +26,9 @@ struct StoredProfile {
 
 // Every stored page with a profile data file, in the given order. Ties keep the reverse of the
 // directory order (name order), the later name first. No limit on the number of pages or counter files.
-[[nodiscard]] std::vector<StoredProfile> ListStoredProfiles(const Phone& phone, ProfileOrder order);
+// A page whose data file cannot be read (a folder in its place, a broken file) is left out, as one
+// without a data file is, and the pupil is told once which ones are (RepeatedErrors): one broken
+// profile must not break every station's lists.
+[[nodiscard]] std::vector<StoredProfile> ListStoredProfiles(Phone& phone, ProfileOrder order);
 
 } // namespace vq

@@ -17,14 +17,17 @@ std::u16string OneLine(std::u16string text) {
     return text;
 }
 
+// The stored page is made first, so a missing template stops before any file is written, and is
+// written last: the lists start from it, so a profile never shows half saved.
 void SaveProfileFiles(Phone& phone, const std::string& id) {
     phone.site.PageBuffer.clear();
     FillProfileTemplate(phone, "prof/prof_data.html", ProfileShowRows(phone.profile));
-    WriteResultPage(phone, StoredPagePath(id));
     ProfileData data{phone.StationName, ToNarrow(phone.profile.ProfilePicture), {}};
     for (const std::u16string& answer : phone.profile.ProfileAnswers) data.answers.push_back(ToNarrow(answer));
     WriteProfileData(phone, id, data);
-    WriteCounterFile(phone, BaseCounterPath(id));
+    WriteBaseCounter(phone, id);
+    WriteLastingPage(phone, StoredPagePath(id));
+    phone.site.PageBuffer.clear();
 }
 
 } // namespace
@@ -57,11 +60,12 @@ void ReadProfileAnswers(Phone& phone) {
 
 void PublishProfile(Phone& phone, std::string_view confirmationTemplate, const std::string& id,
                     std::u16string_view logDetail) {
-    FillProfileTemplate(phone, confirmationTemplate, ProfileShowRows(phone.profile));
-    ShowResultPage(phone, ProfileResultPage(phone));
+    // Saved first: the pupil is told the profile is saved only once it is.
+    SaveProfileFiles(phone, id);
     phone.profile.ProfileTarget = id;
     phone.profile.PassedCheck.reset(); // another save needs the password again
-    SaveProfileFiles(phone, id);
+    FillProfileTemplate(phone, confirmationTemplate, ProfileShowRows(phone.profile));
+    ShowResultPage(phone, ProfileResultPage(phone));
     LogActivity(phone, u"プロフ", logDetail);
 }
 

@@ -26,9 +26,9 @@ void FillProfileTemplate(Phone& phone, std::string_view templatePath, std::u16st
 // profile always has a name: an empty one becomes "名無し" and a number from 100 to 998.
 void ReadProfileAnswers(Phone& phone);
 
-// Shows the confirmation template with the answers, then writes the profile's stored page, data file
-// and base counter file under id and logs the detail under "プロフ". The view files stay, so an
-// edited profile keeps its count.
+// Writes the profile's data file, base counter file and stored page under id, then shows the
+// confirmation template with the answers and logs the detail under "プロフ". The view files stay,
+// so an edited profile keeps its count.
 void PublishProfile(Phone& phone, std::string_view confirmationTemplate, const std::string& id,
                     std::u16string_view logDetail);
 

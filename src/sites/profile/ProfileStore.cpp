@@ -43,10 +43,13 @@ bool IsStoredPageFolder(std::string_view folder) {
     return before == '/' || before == '\\';
 }
 
+// Folders written on Windows separate with "\". The second byte of a double-byte character (as in
+// "ソ" or "表" of a station's photo name) is often that byte too, and is left alone.
 std::string PicturePathFromFile(std::string picture) {
-    // Folders written on Windows separate with "\".
-    for (char& c : picture)
-        if (c == '\\') c = '/';
+    for (std::size_t i = 0; i < picture.size(); ++i) {
+        if (IsLeadByte(static_cast<unsigned char>(picture[i]))) ++i;
+        else if (picture[i] == '\\') picture[i] = '/';
+    }
     return picture;
 }
 
@@ -108,9 +111,13 @@ void WriteProfileData(const Phone& phone, std::string_view id, const ProfileData
         if (static_cast<std::size_t>(slot) < data.answers.size()) text += data.answers[static_cast<std::size_t>(slot)];
         text += "\r\n";
     }
-    RewriteFile(phone.DataPath(ProfileDataPath(id)), text);
+    ReplaceFile(phone.DataPath(ProfileDataPath(id)), text);
 }
 
-void WriteCounterFile(const Phone& phone, const std::string& relative) { RewriteFile(phone.DataPath(relative), "\r\n"); }
+void WriteBaseCounter(const Phone& phone, std::string_view id) { ReplaceFile(phone.DataPath(BaseCounterPath(id)), "\r\n"); }
+
+void WriteViewFile(const Phone& phone, std::string_view id, std::string_view stamp) {
+    RewriteFile(phone.DataPath(ViewFilePath(id, stamp)), "\r\n");
+}
 
 } // namespace vq

@@ -51,7 +51,9 @@ struct ProfileData {
 // Writes the 33 lines: station, picture, answer slots 0 to 30.
 void WriteProfileData(const Phone& phone, std::string_view id, const ProfileData& data);
 
-// Counter files hold one empty line; only their names count.
-void WriteCounterFile(const Phone& phone, const std::string& relative);
+// Counter files hold one empty line; only their names count. The base counter lasts and is
+// replaced whole; a view file is new (or that second's again) and written plainly.
+void WriteBaseCounter(const Phone& phone, std::string_view id);
+void WriteViewFile(const Phone& phone, std::string_view id, std::string_view stamp);
 
 } // namespace vq

@@ -3,6 +3,7 @@
 #include "platform/TestPatternCapture.h"
 #include "platform/Text.h"
 #include "support/Classroom.h"
+#include "support/FullDisk.h"
 #include "support/MailDesk.h"
 #include "support/PhotoDesk.h"
 
@@ -123,7 +124,7 @@ TEST_F(CameraTest, UpThenUpOnAFreshNewMailScreenAttachesTheSnapshot) {
     EXPECT_EQ(UpKey(), "カメラ");
     EXPECT_FALSE(panel().pnlPhoto.Visible);
     EXPECT_TRUE(panel().pnlPhoto2.Visible);
-    EXPECT_EQ(station.phone.mail.CurrentPhoto, u"PC01134512.jpg");
+    EXPECT_EQ(station.phone.mail.CurrentPhoto, u"PC0120261207134512.jpg");
     EXPECT_FALSE(camera.DriverConnected());
     EXPECT_TRUE(station.errors.messages.empty());
 
@@ -135,11 +136,11 @@ TEST_F(CameraTest, UpThenUpOnAFreshNewMailScreenAttachesTheSnapshot) {
     // Decoded, it differs only by what JPEG's colour subsampling does to the sharp colour bars.
     EXPECT_LT(MeanDifference(ReadJpegFile(Data(kSnapshot)), shown), 4.0);
 
-    // Without a leading zero for the hour, 9:05:07 names the photo PC0190507.jpg.
+    // Without a leading zero for the hour, 9:05:07 on 2026/12/08 names the photo PC012026120890507.jpg.
     clock.Set({2026, 12, 8, 9, 5, 7, 0});
     OpenNewMail();
     TakePhoto(station);
-    EXPECT_EQ(station.phone.mail.CurrentPhoto, u"PC0190507.jpg");
+    EXPECT_EQ(station.phone.mail.CurrentPhoto, u"PC012026120890507.jpg");
 }
 
 TEST_F(CameraTest, AThirdPressDropsThePhotoAndTheMailGoesWithoutOne) {
@@ -160,17 +161,17 @@ TEST_F(CameraTest, TwoShotsInOneSecondShareTheNameAndReceiversKeepTheFirst) {
     TakePhoto(station);
     const std::string first = ReadAll(Data(kSnapshot));
     SendTo("PC02");
-    EXPECT_EQ(ReadAll(Data("mail_photo/PC01134512.jpg")), first);
+    EXPECT_EQ(ReadAll(Data("mail_photo/PC0120261207134512.jpg")), first);
 
     clock.AdvanceMilliseconds(500);
     OpenNewMail();
     TakePhoto(station);
-    EXPECT_EQ(station.phone.mail.CurrentPhoto, u"PC01134512.jpg");
+    EXPECT_EQ(station.phone.mail.CurrentPhoto, u"PC0120261207134512.jpg");
     EXPECT_NE(ReadAll(Data(kSnapshot)), first); // the pattern has moved on
     SendTo("PC02");
-    EXPECT_EQ(ReadAll(Data("mail_photo/PC01134512.jpg")), first);
+    EXPECT_EQ(ReadAll(Data("mail_photo/PC0120261207134512.jpg")), first);
     ASSERT_EQ(Inbox().size(), 2u);
-    for (const std::string& record : Inbox()) EXPECT_TRUE(record.ends_with("{Photo}PC01134512.jpg")) << record;
+    for (const std::string& record : Inbox()) EXPECT_TRUE(record.ends_with("{Photo}PC0120261207134512.jpg")) << record;
 }
 
 TEST_F(CameraTest, ASnapshotThatCannotBeStoredIsReportedAndThePhotoIsStillAttached) {
@@ -182,16 +183,69 @@ TEST_F(CameraTest, ASnapshotThatCannotBeStoredIsReportedAndThePhotoIsStillAttach
     EXPECT_FALSE(panel().pnlPhoto.Visible);
     EXPECT_TRUE(panel().pnlPhoto2.Visible);
     EXPECT_EQ(UpKey(), "カメラ");
-    EXPECT_EQ(station.phone.mail.CurrentPhoto, u"PC01134512.jpg");
+    EXPECT_EQ(station.phone.mail.CurrentPhoto, u"PC0120261207134512.jpg");
     EXPECT_EQ(panel().imgPhoto.image.width, 160);
     EXPECT_TRUE(camera.DriverConnected());
 
-    // The mail still names the photo; that there was nothing to copy goes unreported.
+    // With no picture to copy for the receivers, the photo mail is not sent; the pupil keeps it.
     SendTo("PC02");
-    EXPECT_EQ(station.errors.messages.size(), 1u);
-    ASSERT_EQ(Inbox().size(), 1u);
-    EXPECT_TRUE(Inbox()[0].ends_with("{Photo}PC01134512.jpg"));
+    ASSERT_EQ(station.errors.messages.size(), 2u);
+    EXPECT_NE(station.errors.messages[1].find("写真"), std::string::npos) << station.errors.messages[1];
+    EXPECT_TRUE(Inbox().empty());
     EXPECT_TRUE(ListFiles(Data("mail_photo")).empty());
+    EXPECT_EQ(Utf8(panel().ComboBoxMail.Text), "PC02");
+    EXPECT_TRUE(panel().pnlPhoto2.Visible);
+    EXPECT_EQ(station.phone.mail.SentCount, 0);
+}
+
+// A photo named by station and time of day only would be "already there" the next day at the same
+// time, and the receivers would see the old one.
+TEST_F(CameraTest, AShotOfAnotherDayAtTheSameTimeIsAPhotoOfItsOwn) {
+    TakePhoto(station);
+    const std::string first = ReadAll(Data(kSnapshot));
+    SendTo("PC02");
+    clock.Set({2026, 12, 8, 13, 45, 12, 500}); // the pattern has moved on
+    OpenNewMail();
+    TakePhoto(station);
+    const std::string second = ReadAll(Data(kSnapshot));
+    ASSERT_NE(second, first);
+    EXPECT_EQ(station.phone.mail.CurrentPhoto, u"PC0120261208134512.jpg");
+    SendTo("PC02");
+    EXPECT_EQ(ReadAll(Data("mail_photo/PC0120261207134512.jpg")), first);
+    EXPECT_EQ(ReadAll(Data("mail_photo/PC0120261208134512.jpg")), second);
+    ASSERT_EQ(Inbox().size(), 2u);
+    EXPECT_TRUE(Inbox()[1].ends_with("{Photo}PC0120261208134512.jpg"));
+}
+
+// A copy cut short would stay under the photo's name, and as it "already exists" it would never be
+// copied again: the receivers would see a broken picture for good.
+TEST_F(CameraTest, APhotoCopyTheFullDiskCutsShortLeavesNeitherPhotoNorMail) {
+    TakePhoto(station);
+    {
+        const FileSizeLimit full(1000);
+        SendTo("PC02");
+    }
+    EXPECT_EQ(station.errors.messages.size(), 1u);
+    EXPECT_TRUE(ListFiles(Data("mail_photo")).empty());
+    EXPECT_TRUE(Inbox().empty());
+    EXPECT_TRUE(panel().pnlPhoto2.Visible);
+
+    SendWrittenMail(station);
+    EXPECT_EQ(ReadAll(Data("mail_photo/PC0120261207134512.jpg")), ReadAll(Data(kSnapshot)));
+    EXPECT_EQ(Inbox().size(), 1u);
+}
+
+TEST_F(CameraTest, AShotTheFullDiskCannotTakeLeavesTheLastSnapshotWhole) {
+    TakePhoto(station);
+    const std::string first = ReadAll(Data(kSnapshot));
+    clock.AdvanceSeconds(1);
+    OpenNewMail();
+    {
+        const FileSizeLimit full(1000);
+        TakePhoto(station);
+    }
+    EXPECT_EQ(station.errors.messages.size(), 1u);
+    EXPECT_EQ(ReadAll(Data(kSnapshot)), first);
 }
 
 TEST_F(CameraDevice, IsDrivenInTheOrderOfTheCaptureWindow) {

@@ -1,5 +1,6 @@
 #include "mail/InboxFile.h"
 #include "platform/Files.h"
+#include "platform/LockedFile.h"
 
 #include <gtest/gtest.h>
 
@@ -150,7 +151,7 @@ std::string ReadLogThenRewrite(const std::string& inbox) {
     vq::CreateIfMissing(log, "");
     std::string content = vq::ReadAll(inbox);
     for (const std::string& line : vq::SplitLines(content))
-        if (!line.empty()) vq::AppendLine(log, "PC01,10.0.0.1,2026/12/07 9:00:00,メール受信,");
+        if (!line.empty()) vq::AppendSharedLineOrFail(log, "PC01,10.0.0.1,2026/12/07 9:00:00,メール受信,");
     vq::RewriteFile(inbox, "\r\n");
     return content;
 }
@@ -158,7 +159,7 @@ std::string ReadLogThenRewrite(const std::string& inbox) {
 } // namespace
 
 TEST(InboxStress, EveryAcknowledgedRecordArrivesOnceWholeAndInItsWritersOrder) {
-    const Tally t = RunClassroom([](const std::string& inbox) { return vq::TakeInboxContent(inbox); });
+    const Tally t = RunClassroom([](const std::string& inbox) { return vq::TakeInboxContent(inbox).value(); });
     EXPECT_EQ(t.acknowledged, long{kWriters} * kRecordsPerWriter);
     EXPECT_EQ(t.arrived, t.acknowledged);
     EXPECT_EQ(t.lost, 0);

@@ -49,14 +49,14 @@ TEST_F(PhotoMail, TheReceiverSeesThePhotoAndAReplySendsItBackUnderItsName) {
     TakePhoto(pc01);
     SendWrittenMail(pc01);
     const std::string shot = ReadAll(Data("tmp_photo/PC01.jpg"));
-    EXPECT_EQ(ReadAll(Data("mail_photo/PC01134512.jpg")), shot);
+    EXPECT_EQ(ReadAll(Data("mail_photo/PC0120261207134512.jpg")), shot);
 
     clock.AdvanceSeconds(25);
     ReadNewestMail(pc02);
     const MailPanel& seen = pc02.phone.mailPanel;
     EXPECT_TRUE(seen.pnlPhoto2.Visible);
     EXPECT_EQ(Utf8(seen.txtNewBody.Text), "見てね");
-    EXPECT_EQ(pc02.phone.mail.CurrentPhoto, u"PC01134512.jpg");
+    EXPECT_EQ(pc02.phone.mail.CurrentPhoto, u"PC0120261207134512.jpg");
     EXPECT_EQ(seen.imgPhoto.image.pixels, DecodeJpeg(shot).pixels);
     EXPECT_NE(classroom.Read("log/log_PC02.dat").find(",写真つきメール受信,"), std::string::npos);
 
@@ -69,13 +69,13 @@ TEST_F(PhotoMail, TheReceiverSeesThePhotoAndAReplySendsItBackUnderItsName) {
     SendWrittenMail(pc02);
     const auto toPc01 = RecordLines(classroom, "mail_box/log_PC01.dat");
     ASSERT_EQ(toPc01.size(), 1u);
-    EXPECT_TRUE(toPc01[0].ends_with("#c#PC01#c#Re:写真#c#いいね{Photo}PC01134512.jpg")) << toPc01[0];
+    EXPECT_TRUE(toPc01[0].ends_with("#c#PC01#c#Re:写真#c#いいね{Photo}PC0120261207134512.jpg")) << toPc01[0];
     EXPECT_FALSE(classroom.Exists("tmp_photo/PC02.jpg"));
-    EXPECT_EQ(ReadAll(Data("mail_photo/PC01134512.jpg")), shot);
+    EXPECT_EQ(ReadAll(Data("mail_photo/PC0120261207134512.jpg")), shot);
 
     ReadNewestMail(pc01);
     EXPECT_TRUE(pc01.phone.mailPanel.pnlPhoto2.Visible);
-    EXPECT_EQ(pc01.phone.mail.CurrentPhoto, u"PC01134512.jpg");
+    EXPECT_EQ(pc01.phone.mail.CurrentPhoto, u"PC0120261207134512.jpg");
     EXPECT_TRUE(pc01.errors.messages.empty());
     EXPECT_TRUE(pc02.errors.messages.empty());
 }
@@ -86,9 +86,9 @@ TEST_F(PhotoMail, AMarkerTypedIntoTheBodyIsText) {
     WriteMail(pc02, "PC01", "写真", "");
     TakePhoto(pc02); // a photo PC02 sent to PC01 alone
     SendWrittenMail(pc02);
-    ASSERT_TRUE(classroom.Exists("mail_photo/PC02134512.jpg"));
+    ASSERT_TRUE(classroom.Exists("mail_photo/PC0220261207134512.jpg"));
 
-    const std::string typed = "look{Photo}PC02134512.jpg";
+    const std::string typed = "look{Photo}PC0220261207134512.jpg";
     WriteMail(pc01, "PC02", "見て", typed);
     SendWrittenMail(pc01);
     ReadNewestMail(pc02);
@@ -115,7 +115,7 @@ TEST_F(PhotoMail, APhotoMailWithATypedMarkerShowsBoth) {
     ReadNewestMail(pc02);
     EXPECT_EQ(Utf8(pc02.phone.mailPanel.txtNewBody.Text), "a{Photo}b");
     EXPECT_TRUE(pc02.phone.mailPanel.pnlPhoto2.Visible);
-    EXPECT_EQ(pc02.phone.mail.CurrentPhoto, u"PC01134512.jpg");
+    EXPECT_EQ(pc02.phone.mail.CurrentPhoto, u"PC0120261207134512.jpg");
 }
 
 TEST_F(PhotoMail, APhotoThatIsNoReadablePictureIsReportedWhenShown) {
@@ -123,11 +123,11 @@ TEST_F(PhotoMail, APhotoThatIsNoReadablePictureIsReportedWhenShown) {
     TakePhoto(pc01);
     SendWrittenMail(pc01);
     // Cut short, as by a copy that broke off: the start still looks like a JPEG.
-    RewriteFile(Data("mail_photo/PC01134512.jpg"), ReadAll(Data("tmp_photo/PC01.jpg")).substr(0, 300));
+    RewriteFile(Data("mail_photo/PC0120261207134512.jpg"), ReadAll(Data("tmp_photo/PC01.jpg")).substr(0, 300));
 
     ReadNewestMail(pc02);
     ASSERT_EQ(pc02.errors.messages.size(), 1u);
-    EXPECT_NE(pc02.errors.messages[0].find("PC01134512.jpg"), std::string::npos);
+    EXPECT_NE(pc02.errors.messages[0].find("PC0120261207134512.jpg"), std::string::npos);
     EXPECT_FALSE(pc02.phone.mailPanel.pnlPhoto2.Visible);
     EXPECT_TRUE(pc02.phone.mailPanel.imgPhoto.image.empty());
 }
@@ -136,11 +136,11 @@ TEST_F(PhotoMail, APhotoClaimingToBeHugeIsReportedByNameAndThePhoneGoesOn) {
     WriteMail(pc01, "PC02", "写真", "見てね");
     TakePhoto(pc01);
     SendWrittenMail(pc01);
-    RewriteFile(Data("mail_photo/PC01134512.jpg"), JpegClaimingSize(65488, 65488));
+    RewriteFile(Data("mail_photo/PC0120261207134512.jpg"), JpegClaimingSize(65488, 65488));
 
     ReadNewestMail(pc02);
     ASSERT_EQ(pc02.errors.messages.size(), 1u);
-    EXPECT_NE(pc02.errors.messages[0].find("PC01134512.jpg"), std::string::npos) << pc02.errors.messages[0];
+    EXPECT_NE(pc02.errors.messages[0].find("PC0120261207134512.jpg"), std::string::npos) << pc02.errors.messages[0];
     EXPECT_FALSE(pc02.phone.mailPanel.pnlPhoto2.Visible);
 }
 
@@ -160,14 +160,14 @@ TEST(PhotoRegistration, TheAnswersLinkOpensProfileCreationWithThePhoto) {
     SendWrittenMail(pc01);
     ChooseMenuRow(pc01, 0);
     EXPECT_EQ(ListRows(pc01)[0], "写真を登録しました");
-    EXPECT_TRUE(Utf8(panel.txtNewBody.Text).starts_with("「PC01134512」で写真を登録しました。"));
+    EXPECT_TRUE(Utf8(panel.txtNewBody.Text).starts_with("「PC0120261207134512」で写真を登録しました。"));
     EXPECT_FALSE(panel.pnlPhoto2.Visible); // the answer carries no photo; CurrentPhoto stays the shot
     ASSERT_TRUE(panel.lblButtonCenter.Visible);
     EXPECT_EQ(Utf8(panel.lblButtonCenter.Caption), "表示");
 
     pc01.phone.lblButtonCenterClick();
     pc01.browser.RunLoop();
-    const std::string photo = "mail_photo/PC01134512.jpg";
+    const std::string photo = "mail_photo/PC0120261207134512.jpg";
     EXPECT_NE(classroom.Read("prof/tmpPC01.html").find(classroom.DataRoot() + photo), std::string::npos);
 
     pc01.Fill(1, "sakura");
@@ -187,15 +187,15 @@ TEST(PhotoMailDemo, APhotoTravelsThereAndBackAndBecomesAProfilePicture) {
     const std::string out = RunDemoScript(classroom, "photo-mail-demo.vqs");
     EXPECT_EQ(out.find("] error "), std::string::npos) << out;
     EXPECT_TRUE(Prints(out, "[PC01] lblButtonUp=撮影 (shown)")) << out;
-    EXPECT_TRUE(Prints(out, "[PC01] CurrentPhoto=PC01134512.jpg")) << out;
-    EXPECT_TRUE(Prints(out, "[PC02] CurrentPhoto=PC01134512.jpg")) << out;
+    EXPECT_TRUE(Prints(out, "[PC01] CurrentPhoto=PC0120261207134512.jpg")) << out;
+    EXPECT_TRUE(Prints(out, "[PC02] CurrentPhoto=PC0120261207134512.jpg")) << out;
     EXPECT_TRUE(Prints(out, "[PC02] pnlPhoto2=shown")) << out;
     EXPECT_TRUE(Prints(out, "[PC02] txtNewBody=校庭の花だよ。 (shown)")) << out;
     EXPECT_TRUE(Prints(out, "[PC01] lblButtonCenter=表示 (shown)")) << out;
     EXPECT_TRUE(Prints(out, "[PC01] address=$DATA/prof/tmpPC01.html")) << out;
     const auto profile = DataLines(classroom, "prof_edit/134602PC01.dat");
     ASSERT_GE(profile.size(), 2u);
-    EXPECT_EQ(profile[1], "mail_photo/PC01134602.jpg");
-    EXPECT_EQ(ReadAll(classroom.DataRoot() + "mail_photo/PC01134602.jpg"),
+    EXPECT_EQ(profile[1], "mail_photo/PC0120261207134602.jpg");
+    EXPECT_EQ(ReadAll(classroom.DataRoot() + "mail_photo/PC0120261207134602.jpg"),
               ReadAll(classroom.DataRoot() + "tmp_photo/PC01.jpg"));
 }
