@@ -18,14 +18,19 @@ bool SameNameNoCase(std::string_view a, std::string_view b) {
 
 } // namespace
 
-std::vector<InboxListing> ListInboxes(const Phone& phone) {
+std::string StationOfFileName(const std::string& fileName) {
+    if (!IsDatFile(fileName)) return {};
+    return ReplaceAllNoCase(ReplaceAllNoCase(fileName, "log_", ""), ".dat", "");
+}
+
+std::vector<InboxListing> ListInboxFolder(const std::string& inboxFolder) {
     std::vector<InboxListing> inboxes;
-    for (const DirEntry& entry : ListFiles(InboxFolder(phone))) {
-        if (!IsDatFile(entry.name)) continue;
-        inboxes.push_back({entry.name, ReplaceAllNoCase(ReplaceAllNoCase(entry.name, "log_", ""), ".dat", "")});
-    }
+    for (const DirEntry& entry : ListFiles(inboxFolder))
+        if (IsDatFile(entry.name)) inboxes.push_back({entry.name, StationOfFileName(entry.name)});
     return inboxes;
 }
+
+std::vector<InboxListing> ListInboxes(const Phone& phone) { return ListInboxFolder(InboxFolder(phone)); }
 
 std::optional<std::string> FindInbox(const Phone& phone, std::string_view station) {
     if (station.empty() || !IsPlainFileName(station)) return std::nullopt;

@@ -40,7 +40,7 @@ std::optional<StoredPost> ParsePostRecord(std::string_view line) {
     StoredPost post;
     post.station = TakeField(line);
     TakeField(line); // address
-    TakeField(line); // time stamp
+    post.time = TakeField(line);
     post.name = TakeField(line);
     post.text = line;
     return post;

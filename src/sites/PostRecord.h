@@ -15,6 +15,7 @@ std::string PostRecord(const Phone& phone, std::u16string_view name, std::u16str
 // The fields of a stored post as they lie in the file (CP932, still encoded). Views into the line.
 struct StoredPost {
     std::string_view station;
+    std::string_view time;
     std::string_view name;
     std::string_view text; // everything after the fourth separator, further separators included
 };
