@@ -6,7 +6,7 @@ set -euo pipefail
 VQ_SOURCE="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 VQ_BUILD="${VQ_BUILD:-$VQ_SOURCE/build}"
 
-VQ_PACKAGES=(g++ cmake ninja-build pkg-config qt6-base-dev qt6-webengine-dev qt6-multimedia-dev
+VQ_PACKAGES=(g++ cmake ninja-build pkg-config qt6-base-dev qt6-webengine-dev qt6-multimedia-dev qt6-charts-dev
              libjpeg62-turbo-dev libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth xdotool fonts-noto-cjk)
 
 vq_missing_packages() {
