@@ -68,7 +68,7 @@ void AddEvents(Debrief& debrief, const StationLesson& lesson, FreeSignUp& signUp
         } else if (event.title == u"出会い系サイト") {
             AddClick(debrief.datingSite, datingStart, lesson.station, event);
         } else if (event.title == u"無料会員登録") {
-            ++signUp.signUps;
+            if (signUp.signUps++ == 0) signUp.time = event.time;
         }
     }
 }
@@ -76,6 +76,7 @@ void AddEvents(Debrief& debrief, const StationLesson& lesson, FreeSignUp& signUp
 void AddSentMails(Debrief& debrief, const StationLesson& lesson, FreeSignUp& signUp, std::int64_t spamPerMail) {
     for (const MailRecord& mail : lesson.sent) {
         if (mail.recipient == u"spam_Mail") {
+            if (signUp.time.empty()) signUp.time = ToWide(mail.sentAt);
             signUp.spamMails += spamPerMail;
         } else if (mail.recipient == u"send_Photo_Mail") {
             const PhotoSplit split = SplitPhoto(mail.body);
@@ -89,7 +90,8 @@ void AddSentMails(Debrief& debrief, const StationLesson& lesson, FreeSignUp& sig
 Debrief DebriefOf(const std::vector<StationLesson>& lessons, std::int64_t spamPerMail) {
     Debrief debrief;
     for (const StationLesson& lesson : lessons) {
-        FreeSignUp signUp{lesson.station};
+        FreeSignUp signUp;
+        signUp.station = lesson.station;
         AddEvents(debrief, lesson, signUp);
         AddSentMails(debrief, lesson, signUp, spamPerMail);
         if (signUp.signUps > 0 || signUp.spamMails > 0) debrief.freeSignUps.push_back(signUp);

@@ -33,6 +33,7 @@ struct FreeSignUp {
     std::string station;
     int signUps = 0;         // completed sign-up pages
     std::int64_t spamMails = 0; // spam mails the sign-up mails brought into the inbox
+    std::u16string time;        // the first sign-up, or the first mail to the spam address
 };
 
 struct PhotoRegistration {

@@ -57,7 +57,7 @@ std::vector<DebriefRow> DebriefRows(const Debrief& debrief, const DebriefOptions
     for (const FreeSignUp& s : debrief.freeSignUps) {
         std::u16string value = s.signUps > 0 ? u"登録した" + Times(s.signUps) : u"登録ページは使わずにメールを送った";
         value += u"　迷惑メール " + Utf8ToWide(std::to_string(s.spamMails)) + u"通";
-        sink.Add(FreeSignUpTopic(), s.station, value, u"");
+        sink.Add(FreeSignUpTopic(), s.station, value, s.time);
     }
     sink.End();
     sink.Begin();

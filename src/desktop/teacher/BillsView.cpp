@@ -7,7 +7,9 @@
 #include <QBarSet>
 #include <QChart>
 #include <QChartView>
-#include <QHBoxLayout>
+#include <QEvent>
+#include <QFontMetrics>
+#include <QVBoxLayout>
 #include <QHeaderView>
 #include <QHorizontalBarSeries>
 #include <QPainter>
@@ -20,8 +22,9 @@
 namespace vq {
 namespace {
 
-// The kinds of use the class paid for, with the yen of the whole class, in the order first met.
-std::vector<std::pair<std::u16string, std::int64_t>> ClassTotalByKind(const ClassSnapshot& snapshot) {
+// The kinds of use the class paid for, with the yen of the whole class, the most expensive first;
+// beyond the bars the chart has room for, the rest as one "その他".
+std::vector<std::pair<std::u16string, std::int64_t>> ClassTotalByKind(const ClassSnapshot& snapshot, std::size_t bars) {
     std::vector<std::pair<std::u16string, std::int64_t>> kinds;
     for (const StationSummary& s : snapshot.stations)
         for (const BillRow& row : s.bill.rows) {
@@ -31,6 +34,12 @@ std::vector<std::pair<std::u16string, std::int64_t>> ClassTotalByKind(const Clas
             else it->second += row.yen;
         }
     std::stable_sort(kinds.begin(), kinds.end(), [](const auto& a, const auto& b) { return a.second > b.second; });
+    if (kinds.size() > bars) {
+        std::int64_t rest = 0;
+        for (std::size_t i = bars - 1; i < kinds.size(); ++i) rest += kinds[i].second;
+        kinds.resize(bars - 1);
+        kinds.emplace_back(u"その他", rest);
+    }
     return kinds;
 }
 
@@ -39,22 +48,25 @@ QFont Scaled(QFont font, double scale) {
     return font;
 }
 
-QChart* NewChart(const QString& title, double scale) {
+// The charts draw their own texts; they take the view's type, large on a projector.
+
+QChart* NewChart(const QString& title, const QFont& font) {
     auto* chart = new QChart;
     chart->setTitle(title);
-    chart->setTitleFont(Scaled(QFont(), 1.15 * scale));
+    chart->setTitleFont(Scaled(font, 1.2));
     chart->legend()->hide();
     chart->setAnimationOptions(QChart::NoAnimation);
     return chart;
 }
 
-QValueAxis* YenAxis(std::int64_t highest, double scale) {
+QValueAxis* YenAxis(std::int64_t highest, const QFont& font) {
     auto* axis = new QValueAxis;
     axis->setLabelFormat(QStringLiteral("%d"));
     axis->setTitleText(QStringLiteral("円"));
     axis->setRange(0, highest > 0 ? static_cast<double>(highest) * 1.15 : 100.0);
     axis->applyNiceNumbers();
-    axis->setLabelsFont(Scaled(QFont(), scale));
+    axis->setLabelsFont(font);
+    axis->setTitleFont(font);
     return axis;
 }
 
@@ -65,7 +77,7 @@ QTableWidgetItem* Cell(const QString& text, Qt::Alignment align = Qt::AlignLeft 
     return item;
 }
 
-QChart* StationChart(const ClassSnapshot& snapshot, const ViewOptions& options, double scale) {
+QChart* StationChart(const ClassSnapshot& snapshot, const ViewOptions& options, const QFont& font) {
     auto* bills = new QBarSet(QStringLiteral("利用料金"));
     QStringList stations;
     std::int64_t highest = 0;
@@ -77,28 +89,28 @@ QChart* StationChart(const ClassSnapshot& snapshot, const ViewOptions& options, 
     }
     bills->setColor(QColor(0xe0, 0x4f, 0x3c));
     bills->setLabelColor(Qt::black);
-    bills->setLabelFont(Scaled(QFont(), scale));
+    bills->setLabelFont(font);
     auto* series = new QBarSeries;
     series->append(bills);
     series->setLabelsVisible(true);
     series->setLabelsPosition(QAbstractBarSeries::LabelsOutsideEnd);
     series->setLabelsFormat(QStringLiteral("@value"));
-    QChart* chart = NewChart(QStringLiteral("端末ごとの利用料金"), scale);
+    QChart* chart = NewChart(QStringLiteral("端末ごとの利用料金"), font);
     chart->addSeries(series);
     auto* names = new QBarCategoryAxis;
     names->append(stations);
-    names->setLabelsFont(Scaled(QFont(), scale));
+    names->setLabelsFont(font);
     if (stations.size() > 12) names->setLabelsAngle(-60);
     chart->addAxis(names, Qt::AlignBottom);
     series->attachAxis(names);
-    QValueAxis* yen = YenAxis(highest, scale);
+    QValueAxis* yen = YenAxis(highest, font);
     chart->addAxis(yen, Qt::AlignLeft);
     series->attachAxis(yen);
     return chart;
 }
 
-QChart* KindChart(const ClassSnapshot& snapshot, double scale) {
-    const auto kinds = ClassTotalByKind(snapshot);
+QChart* KindChart(const ClassSnapshot& snapshot, const QFont& font, std::size_t bars) {
+    const auto kinds = ClassTotalByKind(snapshot, bars);
     auto* byKind = new QBarSet(QStringLiteral("クラスの合計"));
     QStringList titles;
     std::int64_t largest = 0;
@@ -109,20 +121,21 @@ QChart* KindChart(const ClassSnapshot& snapshot, double scale) {
     }
     byKind->setColor(QColor(0x3c, 0x7d, 0xd9));
     byKind->setLabelColor(Qt::black);
-    byKind->setLabelFont(Scaled(QFont(), scale));
+    byKind->setLabelFont(font);
     auto* series = new QHorizontalBarSeries;
     series->append(byKind);
     series->setLabelsVisible(true);
     series->setLabelsPosition(QAbstractBarSeries::LabelsOutsideEnd);
     series->setLabelsFormat(QStringLiteral("@value"));
-    QChart* chart = NewChart(QStringLiteral("使い方ごとのクラスの合計"), scale);
+    QChart* chart = NewChart(QStringLiteral("使い方ごとのクラスの合計"), font);
     chart->addSeries(series);
     auto* names = new QBarCategoryAxis;
+    names->setTruncateLabels(false); // a kind of use must be read whole, not as "…"
     names->append(titles);
-    names->setLabelsFont(Scaled(QFont(), scale));
+    names->setLabelsFont(font);
     chart->addAxis(names, Qt::AlignLeft);
     series->attachAxis(names);
-    QValueAxis* yen = YenAxis(largest, scale);
+    QValueAxis* yen = YenAxis(largest, font);
     chart->addAxis(yen, Qt::AlignBottom);
     series->attachAxis(yen);
     return chart;
@@ -143,26 +156,50 @@ BillsView::BillsView(QWidget* parent)
     kindChart_->setObjectName(QStringLiteral("kindChart"));
     table_->setObjectName(QStringLiteral("billsTable"));
     for (QChartView* view : {stationChart_, kindChart_}) view->setRenderHint(QPainter::Antialiasing);
+    kindChart_->installEventFilter(this);
+    table_->installEventFilter(this);
+    table_->setColumnCount(3);
+    table_->setHorizontalHeaderLabels({QStringLiteral("端末"), QStringLiteral("合計"), QStringLiteral("内訳")});
     table_->verticalHeader()->setVisible(false);
     table_->setAlternatingRowColors(true);
+    table_->setWordWrap(true);
     table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    table_->horizontalHeader()->setStretchLastSection(true);
 
-    auto* charts = new QSplitter(Qt::Vertical);
+    // The two charts side by side, each tall enough for its labels in large type; the table under
+    // them across the whole width, one line or two a station.
+    auto* charts = new QSplitter(Qt::Horizontal);
     charts->addWidget(stationChart_);
     charts->addWidget(kindChart_);
-    auto* split = new QSplitter(Qt::Horizontal);
+    charts->setSizes({600, 600});
+    auto* split = new QSplitter(Qt::Vertical);
     split->addWidget(charts);
     split->addWidget(table_);
     split->setStretchFactor(0, 3);
     split->setStretchFactor(1, 2);
-    auto* layout = new QHBoxLayout(this);
+    split->setSizes({480, 320});
+    auto* layout = new QVBoxLayout(this);
     layout->addWidget(split);
 }
 
-void BillsView::SetTextScale(double scale) {
-    scale_ = scale;
-    shown_.clear();
-    Rebuild();
+// As many bars as the chart's height gives every label a line of its own, at most eight.
+std::size_t BillsView::KindBars() const {
+    const int line = QFontMetrics(font()).height();
+    const int room = kindChart_->height() - 5 * line; // title, axis and its title, margins
+    return static_cast<std::size_t>(std::clamp(room / (line * 13 / 10), 3, 8));
+}
+
+bool BillsView::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == kindChart_ && event->type() == QEvent::Resize && KindBars() != shownBars_)
+        Replace(kindChart_, KindChart(snapshot_, font(), shownBars_ = KindBars()));
+    // A wrapped breakdown needs its rows measured at the width they have now.
+    if (watched == table_ && event->type() == QEvent::Resize) table_->resizeRowsToContents();
+    return QWidget::eventFilter(watched, event);
+}
+
+void BillsView::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::FontChange) Rebuild();
 }
 
 void BillsView::Show(const ClassSnapshot& snapshot, const ViewOptions& options) {
@@ -179,40 +216,33 @@ void BillsView::Show(const ClassSnapshot& snapshot, const ViewOptions& options) 
 }
 
 void BillsView::Rebuild() {
-    Replace(stationChart_, StationChart(snapshot_, options_, scale_));
-    Replace(kindChart_, KindChart(snapshot_, scale_));
+    Replace(stationChart_, StationChart(snapshot_, options_, font()));
+    shownBars_ = KindBars();
+    Replace(kindChart_, KindChart(snapshot_, font(), shownBars_));
 
-    // The table: total and every kind the class used, count and yen.
-    std::vector<std::u16string> used;
-    for (const StationSummary& s : snapshot_.stations)
-        for (const BillRow& row : s.bill.rows)
-            if (std::find(used.begin(), used.end(), row.title) == used.end()) used.push_back(row.title);
-    QStringList header{QStringLiteral("端末"), QStringLiteral("合計")};
-    for (const std::u16string& title : used) header << (title.empty() ? QStringLiteral("（題名なし）") : FromWide(title));
-    table_->clear();
-    table_->setColumnCount(header.size());
-    table_->setHorizontalHeaderLabels(header);
+    // The table: the total and what it is made of.
     table_->setRowCount(static_cast<int>(snapshot_.stations.size()));
     for (std::size_t i = 0; i < snapshot_.stations.size(); ++i) {
         const Bill& bill = snapshot_.stations[i].bill;
         const int row = static_cast<int>(i);
+        QStringList parts;
+        for (const BillRow& r : bill.rows)
+            parts << QStringLiteral("%1 %2回 %3").arg(r.title.empty() ? QStringLiteral("（題名なし）") : FromWide(r.title),
+                                                     QString::number(r.count), Yen(r.yen));
         table_->setItem(row, 0, Cell(StationLabel(snapshot_, i, options_)));
-        auto* total = Cell(Yen(bill.total), Qt::AlignRight | Qt::AlignVCenter);
-        total->setFont(Scaled(table_->font(), 1.0));
+        QTableWidgetItem* total = Cell(Yen(bill.total), Qt::AlignRight | Qt::AlignVCenter);
+        QFont bold = table_->font();
+        bold.setBold(true);
+        total->setFont(bold);
         table_->setItem(row, 1, total);
-        for (std::size_t c = 0; c < used.size(); ++c) {
-            const auto it = std::find_if(bill.rows.begin(), bill.rows.end(), [&](const BillRow& r) { return r.title == used[c]; });
-            if (it == bill.rows.end()) continue;
-            table_->setItem(row, static_cast<int>(c) + 2,
-                            Cell(QStringLiteral("%1回 %2").arg(it->count).arg(Yen(it->yen)), Qt::AlignRight | Qt::AlignVCenter));
-        }
+        table_->setItem(row, 2, Cell(parts.join(QStringLiteral("、"))));
     }
     table_->resizeRowsToContents();
 }
 
 QImage BillsView::StationChartImage(QSize size) const {
     // Drawn anew at the size asked for, whether or not the view is on screen.
-    QChartView view(StationChart(snapshot_, options_, 1.0));
+    QChartView view(StationChart(snapshot_, options_, font()));
     view.setRenderHint(QPainter::Antialiasing);
     view.resize(size);
     return view.grab().toImage();

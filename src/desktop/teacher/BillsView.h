@@ -19,21 +19,27 @@ class BillsView final : public QWidget {
 public:
     explicit BillsView(QWidget* parent = nullptr);
     void Show(const ClassSnapshot& snapshot, const ViewOptions& options);
-    // The charts' texts follow the window's type size.
-    void SetTextScale(double scale);
     // The station chart as a picture, for the printed record.
     [[nodiscard]] QImage StationChartImage(QSize size) const;
 
+protected:
+    // The charts' texts follow the view's type size.
+    void changeEvent(QEvent* event) override;
+    // The chart of the kinds shows as many bars as its height gives room for; the table's rows
+    // follow its width.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void Rebuild();
+    [[nodiscard]] std::size_t KindBars() const;
 
     QChartView* stationChart_;
     QChartView* kindChart_;
     QTableWidget* table_;
     ClassSnapshot snapshot_;
     ViewOptions options_;
-    double scale_ = 1.0;
-    std::vector<std::u16string> shown_; // what the charts show now, to redraw them only when it changes
+    std::vector<std::u16string> shown_;
+    std::size_t shownBars_ = 8; // what the charts show now, to redraw them only when it changes
 };
 
 } // namespace vq

@@ -2,7 +2,6 @@
 
 #include "desktop/teacher/QtText.h"
 
-#include <QDate>
 #include <QHeaderView>
 #include <QLabel>
 #include <QTableWidget>
@@ -11,10 +10,11 @@
 namespace vq {
 namespace {
 
-const QStringList kColumns{QStringLiteral("端末"),     QStringLiteral("状態"),       QStringLiteral("最後の操作"),
-                           QStringLiteral("料金"),     QStringLiteral("送信メール"), QStringLiteral("受信メール"),
-                           QStringLiteral("掲示板"),   QStringLiteral("タイムライン"), QStringLiteral("プロフ"),
-                           QStringLiteral("危険なサイト")};
+// Two lines where a heading is long, so that the columns fit the width in large type too.
+const QStringList kColumns{QStringLiteral("端末"),           QStringLiteral("状態"),           QStringLiteral("最後の\n操作"),
+                           QStringLiteral("料金"),           QStringLiteral("送信\nメール"),   QStringLiteral("受信\nメール"),
+                           QStringLiteral("掲示板"),         QStringLiteral("タイム\nライン"), QStringLiteral("プロフ"),
+                           QStringLiteral("危険な\nサイト")};
 
 QTableWidgetItem* Cell(const QString& text, Qt::Alignment align = Qt::AlignLeft | Qt::AlignVCenter) {
     auto* item = new QTableWidgetItem(text);
@@ -39,16 +39,10 @@ QTableWidgetItem* RunningCell(StationRunning running) {
     }
     case StationRunning::No: break;
     }
-    auto* item = Cell(QStringLiteral("終了"));
+    auto* item = Cell(QStringLiteral("―"));
     item->setForeground(QColor(0x77, 0x77, 0x77));
+    item->setToolTip(QStringLiteral("起動していません"));
     return item;
-}
-
-// Today's events show their time only; older ones their date too.
-QString WhenText(const std::u16string& stamp) {
-    const QString text = FromWide(stamp);
-    const QString today = QDate::currentDate().toString(QStringLiteral("yyyy/MM/dd"));
-    return text.startsWith(today + QLatin1Char(' ')) ? text.mid(today.size() + 1) : text;
 }
 
 } // namespace
@@ -60,8 +54,10 @@ ClassView::ClassView(QWidget* parent) : QWidget(parent), summary_(new QLabel), t
     table_->verticalHeader()->setVisible(false);
     table_->setAlternatingRowColors(true);
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);
-    table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    table_->horizontalHeader()->setStretchLastSection(true);
+    // The columns share the width: at the front of the room the table fills the screen.
+    table_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    table_->horizontalHeader()->setSectionResizeMode(2, QHeaderView::ResizeToContents);
+    table_->horizontalHeader()->setMinimumSectionSize(60);
     summary_->setObjectName(QStringLiteral("classSummary"));
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(summary_);
@@ -88,7 +84,11 @@ void ClassView::Show(const ClassSnapshot& snapshot, const ViewOptions& options) 
         table_->setItem(row, 0, Cell(StationLabel(snapshot, i, options)));
         table_->setItem(row, 1, RunningCell(s.running));
         table_->setItem(row, 2, Cell(WhenText(s.lastActivity)));
-        table_->setItem(row, 3, Cell(Yen(s.bill.total), Qt::AlignRight | Qt::AlignVCenter));
+        QTableWidgetItem* bill = Cell(Yen(s.bill.total), Qt::AlignRight | Qt::AlignVCenter);
+        QFont bold = table_->font();
+        bold.setBold(true);
+        bill->setFont(bold);
+        table_->setItem(row, 3, bill);
         table_->setItem(row, 4, Count(s.mailsSent));
         table_->setItem(row, 5, Count(s.mailsReceived));
         table_->setItem(row, 6, Count(s.boardPosts));

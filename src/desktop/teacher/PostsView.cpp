@@ -3,6 +3,7 @@
 #include "desktop/teacher/QtText.h"
 
 #include <QComboBox>
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -85,6 +86,11 @@ PostsView::PostsView(QWidget* parent)
     UpdateButtons();
 }
 
+void PostsView::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::FontChange) table_->resizeRowsToContents();
+}
+
 PostFile PostsView::File() const { return file_->currentIndex() == 1 ? PostFile::Timeline : PostFile::Board; }
 
 void PostsView::SetReadOnly(bool readOnly) {
@@ -135,7 +141,7 @@ void PostsView::Fill(const std::string& selectedLine) {
         table_->setItem(row, 1, Cell(StationLabel(snapshot_, StationIndex(snapshot_, post.station), options_), post.hidden));
         if (StationIndex(snapshot_, post.station) >= snapshot_.stations.size())
             table_->item(row, 1)->setText(options_.hideNames ? QStringLiteral("―") : FromCp932(post.station));
-        table_->setItem(row, 2, Cell(FromWide(post.time), post.hidden));
+        table_->setItem(row, 2, Cell(WhenText(post.time), post.hidden));
         table_->setItem(row, 3, Cell(FromWide(post.name), post.hidden));
         table_->setItem(row, 4, Cell(FromWide(post.text), post.hidden));
         if (!selectedLine.empty() && post.line == selectedLine) reselect = row;

@@ -24,6 +24,10 @@ public:
 
     [[nodiscard]] PostFile File() const;
 
+protected:
+    // Rows are measured anew in a new type size.
+    void changeEvent(QEvent* event) override;
+
 signals:
     void hideRequested(vq::PostFile file, const vq::ClassPost& post);
     void putBackRequested(vq::PostFile file, const vq::ClassPost& post);

@@ -23,6 +23,7 @@ QString RowsHtml(const ClassSnapshot& snapshot, const ViewOptions& options) {
     QString topic;
     bool open = false;
     for (const DebriefRow& row : DebriefRows(snapshot.debrief, options.Debrief())) {
+        if (row.topic == PhotoTopic()) continue; // shown as the pictures themselves
         if (FromWide(row.topic) != topic) {
             if (open) html += QStringLiteral("</table>");
             topic = FromWide(row.topic);
@@ -43,7 +44,7 @@ QString RowsHtml(const ClassSnapshot& snapshot, const ViewOptions& options) {
 
 QString PhotosHtml(const ClassSnapshot& snapshot, const ViewOptions& options, const ClassroomFolder& folder) {
     if (snapshot.debrief.photos.empty()) return {};
-    QString html = QStringLiteral("<h3>登録用のアドレスに送られた写真</h3><p>");
+    QString html = QStringLiteral("<h3>%1</h3><p>").arg(FromWide(PhotoTopic()).toHtmlEscaped());
     for (const PhotoRegistration& photo : snapshot.debrief.photos) {
         const std::string name = ToNarrow(photo.photo);
         if (!IsPlainFileName(name)) continue; // a sent log names the file; it must lie in mail_photo/
@@ -68,7 +69,7 @@ QString BillsHtml(const ClassSnapshot& snapshot, const ViewOptions& options) {
         QStringList parts;
         for (const BillRow& row : bill.rows)
             if (!row.title.empty())
-                parts << QStringLiteral("%1 %2回 %3").arg(Escaped(row.title)).arg(row.count).arg(Yen(row.yen));
+                parts << QStringLiteral("%1 %2回 %3").arg(Escaped(row.title), QString::number(row.count), Yen(row.yen));
         html += QStringLiteral("<tr><td>%1</td><td align=\"right\"><b>%2</b></td><td>%3</td></tr>")
                     .arg(StationLabel(snapshot, i, options).toHtmlEscaped(), Yen(bill.total), parts.join(QStringLiteral("、")));
     }

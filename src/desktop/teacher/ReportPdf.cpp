@@ -15,6 +15,8 @@
 namespace vq {
 namespace {
 
+constexpr int kPageWidth = 680;
+
 [[noreturn]] void CannotWrite(const QString& file) {
     throw PlatformError(QStringLiteral("ファイルに書き込めません: %1\n別の場所か別の名前を選んでください。").arg(file).toStdString());
 }
@@ -36,13 +38,19 @@ void WriteReportPdf(const QString& file, const QString& heading, const ClassSnap
                                      QPageLayout::Millimeter));
     writer.setResolution(300);
 
+    // The page is laid out on a fixed width in pixels and scaled onto the paper, so type and
+    // chart keep their proportions whatever the screen's resolution (Xvfb's differs from a PC's).
     QTextDocument document;
+    const QSizeF paper = writer.pageLayout().paintRect(QPageLayout::Millimeter).size();
+    document.setPageSize(QSizeF(kPageWidth, kPageWidth * paper.height() / paper.width()));
     QFont font(QStringLiteral("Noto Sans CJK JP"));
-    font.setPointSizeF(10.5);
+    font.setPixelSize(13);
     document.setDefaultFont(font);
     document.addResource(QTextDocument::ImageResource, QUrl(QStringLiteral("chart:bills")), billsChart);
-    document.setHtml(QStringLiteral("<h1>%1</h1><p><img src=\"chart:bills\" width=\"640\"></p>%2%3")
-                         .arg(heading.toHtmlEscaped(), BillsHtml(snapshot, options), DebriefHtml(snapshot, options, folder)));
+    // One pass of arg(): a "%1" a pupil typed must stay text.
+    document.setHtml(QStringLiteral("<h1>%1</h1><p><img src=\"chart:bills\" width=\"%2\"></p>%3%4")
+                         .arg(heading.toHtmlEscaped(), QString::number(kPageWidth - 20), BillsHtml(snapshot, options),
+                              DebriefHtml(snapshot, options, folder)));
     document.print(&writer);
     if (QFileInfo(file).size() == 0) CannotWrite(file);
 }

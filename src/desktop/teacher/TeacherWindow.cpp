@@ -19,6 +19,7 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QHeaderView>
 #include <QLabel>
 #include <QMessageBox>
 #include <QSettings>
@@ -29,6 +30,8 @@
 #include <QToolBar>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace vq {
 namespace {
 
@@ -36,6 +39,17 @@ namespace {
 // question to each inbox.
 constexpr int kRefreshMs = 4000;
 constexpr double kLargeTypeScale = 1.6;
+constexpr double kNormalPointSize = 11;
+
+// Japanese glyphs from a Japanese font: left to the system's fallback, kanji may come in their
+// Chinese forms when the desktop's language is not Japanese.
+QFont ConsoleFont() {
+    QFont font = QApplication::font();
+    font.setFamilies({QStringLiteral("Noto Sans CJK JP"), QStringLiteral("Noto Sans JP"), QStringLiteral("IPAexGothic"),
+                      QStringLiteral("IPAGothic"), font.family()});
+    font.setPointSizeF(std::max(font.pointSizeF(), kNormalPointSize));
+    return font;
+}
 
 QString Message(const PlatformError& e) { return QString::fromStdString(e.what()); }
 
@@ -43,7 +57,7 @@ QString Message(const PlatformError& e) { return QString::fromStdString(e.what()
 
 TeacherWindow::TeacherWindow(ClassroomFolder folder, std::string bundledDataFolder, const Clock& clock, QWidget* parent)
     : QMainWindow(parent), current_(std::move(folder)), bundledDataFolder_(std::move(bundledDataFolder)), clock_(clock),
-      normalFont_(QApplication::font()), tabs_(new QTabWidget), classView_(new ClassView), debriefView_(new DebriefView),
+      normalFont_(ConsoleFont()), tabs_(new QTabWidget), classView_(new ClassView), debriefView_(new DebriefView),
       billsView_(new BillsView), postsView_(new PostsView), prepareView_(new PrepareView), exportView_(new ExportView),
       banner_(new QLabel), timer_(new QTimer(this)) {
     setObjectName(QStringLiteral("teacherWindow"));
@@ -77,8 +91,8 @@ TeacherWindow::TeacherWindow(ClassroomFolder folder, std::string bundledDataFold
     connect(exportView_, &ExportView::csvRequested, this, &TeacherWindow::AskCsv);
     connect(timer_, &QTimer::timeout, this, &TeacherWindow::Refresh);
 
-    SetLargeType(QSettings().value(QStringLiteral("largeType"), false).toBool());
     Watch(current_);
+    SetLargeType(QSettings().value(QStringLiteral("largeType"), false).toBool());
 }
 
 TeacherWindow::~TeacherWindow() = default;
@@ -121,7 +135,9 @@ void TeacherWindow::SetLargeType(bool large) {
     const double scale = large ? kLargeTypeScale : 1.0;
     font.setPointSizeF(normalFont_.pointSizeF() * scale);
     setFont(font);
-    billsView_->SetTextScale(scale);
+    // Table headers take the platform's header font instead of their table's unless told.
+    for (QHeaderView* header : findChildren<QHeaderView*>()) header->setFont(font);
+    ShowSnapshot();
 }
 
 void TeacherWindow::SetOptions(const ViewOptions& options) {
@@ -247,7 +263,7 @@ QString TeacherWindow::ExportPdf(const QString& file) {
     QString text;
     try {
         WriteReportPdf(file, ReportHeading(), watcher_->Snapshot(), options_, watcher_->Folder(),
-                       billsView_->StationChartImage(QSize(1600, 800)));
+                       billsView_->StationChartImage(QSize(1000, 450)));
         text = QStringLiteral("PDF に書き出しました: %1").arg(file);
     } catch (const PlatformError& e) {
         text = Message(e);

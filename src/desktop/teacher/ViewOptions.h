@@ -21,4 +21,7 @@ struct ViewOptions {
 // A yen amount with thousands separators, e.g. "1,234円".
 [[nodiscard]] QString Yen(std::int64_t yen);
 
+// A time stamp as the views show it: today's with its time only ("9:02:45"), older ones whole.
+[[nodiscard]] QString WhenText(const std::u16string& stamp);
+
 } // namespace vq

@@ -9,8 +9,11 @@
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTranslator>
 
 #include <filesystem>
 #include <iostream>
@@ -56,6 +59,12 @@ int main(int argc, char** argv) {
     QApplication::setOrganizationName(QStringLiteral("VelquinLAN"));
     QApplication::setApplicationName(QStringLiteral("velquinlan-teacher"));
     QApplication::setApplicationDisplayName(QStringLiteral("スマートフォン指導用VelquinLAN 先生用コンソール"));
+    // Qt's own texts (the file dialogs, the buttons of a message) in the teacher's language.
+    const QLocale japanese(QLocale::Japanese, QLocale::Japan);
+    QLocale::setDefault(japanese);
+    QTranslator qtTexts;
+    if (qtTexts.load(japanese, QStringLiteral("qtbase"), QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&qtTexts);
     const auto classroom = ChooseClassroom(vq::CommandFolder(*command, environment));
     if (!classroom) return 1;
     vq::TeacherWindow window(*classroom, environment.bundledDataFolder, clock);
