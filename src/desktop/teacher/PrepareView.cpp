@@ -1,5 +1,7 @@
 #include "desktop/teacher/PrepareView.h"
 
+#include "desktop/teacher/LessonLabel.h"
+
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -78,13 +80,7 @@ void PrepareView::ShowFolder(const QString& folder, const QStringList& pastLesso
     folder_->setText(QStringLiteral("教室フォルダ: %1").arg(folder));
     past_->clear();
     for (const QString& name : pastLessons) {
-        // "2026-12-07_0905" reads as "2026年12月7日 9時05分".
-        QString label = name;
-        if (name.size() >= 15 && name[4] == QLatin1Char('-') && name[10] == QLatin1Char('_'))
-            label = QStringLiteral("%1年%2月%3日 %4時%5分%6")
-                        .arg(name.left(4), QString::number(name.mid(5, 2).toInt()), QString::number(name.mid(8, 2).toInt()),
-                             QString::number(name.mid(11, 2).toInt()), name.mid(13, 2),
-                             name.size() > 15 ? QStringLiteral("（%1）").arg(name.mid(16)) : QString());
+        const QString label = LessonLabel(name);
         auto* item = new QListWidgetItem(name == openLesson ? label + QStringLiteral("　← 表示中") : label);
         item->setData(Qt::UserRole, name);
         past_->addItem(item);

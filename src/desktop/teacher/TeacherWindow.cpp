@@ -4,6 +4,7 @@
 #include "desktop/teacher/ClassView.h"
 #include "desktop/teacher/DebriefView.h"
 #include "desktop/teacher/ExportView.h"
+#include "desktop/teacher/LessonLabel.h"
 #include "desktop/teacher/PostsView.h"
 #include "desktop/teacher/PrepareView.h"
 #include "desktop/teacher/QtText.h"
@@ -134,7 +135,9 @@ void TeacherWindow::SetLargeType(bool large) {
     QFont font = normalFont_;
     const double scale = large ? kLargeTypeScale : 1.0;
     font.setPointSizeF(normalFont_.pointSizeF() * scale);
-    setFont(font);
+    // For the whole program, so that its dialogs and messages read as well as the window.
+    QApplication::setFont(font);
+    setFont(font); // at once; the application's font reaches its widgets through the event loop
     // Table headers take the platform's header font instead of their table's unless told.
     for (QHeaderView* header : findChildren<QHeaderView*>()) header->setFont(font);
     ShowSnapshot();
@@ -157,7 +160,7 @@ void TeacherWindow::Watch(const ClassroomFolder& folder) {
         timer_->stop();
         banner_->setText(QStringLiteral("保存した授業（%1）を見ています。見るだけで、変えることはできません。"
                                         "「準備と片付け」の「今の授業に戻る」で戻れます。")
-                             .arg(pastLesson_));
+                             .arg(LessonLabel(pastLesson_)));
         banner_->show();
     } else {
         timer_->start(kRefreshMs);
@@ -165,7 +168,7 @@ void TeacherWindow::Watch(const ClassroomFolder& folder) {
     }
     const QString name = QFileInfo(FromCp932(current_.Root())).fileName();
     setWindowTitle(QStringLiteral("先生用コンソール — %1%2")
-                       .arg(name, ShowsPastLesson() ? QStringLiteral("（保存した授業 %1）").arg(pastLesson_) : QString()));
+                       .arg(name, ShowsPastLesson() ? QStringLiteral("（保存した授業 %1）").arg(LessonLabel(pastLesson_)) : QString()));
     Refresh();
 }
 
@@ -255,7 +258,7 @@ void TeacherWindow::ReturnToCurrentLesson() {
 
 QString TeacherWindow::ReportHeading() const {
     const QString name = QFileInfo(FromCp932(current_.Root())).fileName();
-    if (ShowsPastLesson()) return QStringLiteral("授業の記録　%1　%2").arg(name, pastLesson_);
+    if (ShowsPastLesson()) return QStringLiteral("授業の記録　%1　%2").arg(name, LessonLabel(pastLesson_));
     return QStringLiteral("授業の記録　%1　%2").arg(name, QDate::currentDate().toString(QStringLiteral("yyyy年M月d日")));
 }
 
