@@ -1,6 +1,7 @@
 #include "mail/InboxDirectory.h"
 
 #include "mail/MailPaths.h"
+#include "platform/FileNames.h"
 #include "platform/Files.h"
 #include "platform/Text.h"
 
@@ -23,10 +24,12 @@ std::string StationOfFileName(const std::string& fileName) {
     return ReplaceAllNoCase(ReplaceAllNoCase(fileName, "log_", ""), ".dat", "");
 }
 
+// Names only: the address book needs no file times, and on a share asking for them is a round trip
+// per station at every poll.
 std::vector<InboxListing> ListInboxFolder(const std::string& inboxFolder) {
     std::vector<InboxListing> inboxes;
-    for (const DirEntry& entry : ListFiles(inboxFolder))
-        if (IsDatFile(entry.name)) inboxes.push_back({entry.name, StationOfFileName(entry.name)});
+    for (std::string& name : ListFileNames(inboxFolder))
+        if (IsDatFile(name)) inboxes.push_back({name, StationOfFileName(name)});
     return inboxes;
 }
 

@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QVBoxLayout>
 
 namespace vq {
@@ -60,11 +61,21 @@ PrepareView::PrepareView(QWidget* parent)
     buttons->addStretch(1);
     pastLayout->addLayout(buttons);
 
-    auto* layout = new QVBoxLayout(this);
+    // Scrolled rather than squeezed: in large type on a small screen every explanation stays whole.
+    auto* content = new QWidget;
+    auto* layout = new QVBoxLayout(content);
     layout->addWidget(folder_);
     layout->addWidget(newBox);
     layout->addWidget(archiveBox);
     layout->addWidget(pastBox, 1);
+    past_->setMinimumHeight(120);
+    auto* scroll = new QScrollArea;
+    scroll->setWidget(content);
+    scroll->setWidgetResizable(true);
+    scroll->setFrameShape(QFrame::NoFrame);
+    auto* outer = new QVBoxLayout(this);
+    outer->setContentsMargins(0, 0, 0, 0);
+    outer->addWidget(scroll);
 
     connect(create, &QPushButton::clicked, this, &PrepareView::newClassroomRequested);
     connect(archive_, &QPushButton::clicked, this, &PrepareView::archiveRequested);

@@ -1,0 +1,107 @@
+// What the console's live view costs every few seconds on a class of forty stations, each with a
+// lesson of two hundred logged events: a refresh when nothing changed, when one pupil did one thing,
+// and the first one that reads everything. "x_list" is the ratio to just listing the log and inbox
+// folders with their files' times, the least any view of who is there and what changed must do.
+
+#include "platform/Files.h"
+#include "platform/NativePath.h"
+#include "platform/Text.h"
+#include "teacher/ClassWatcher.h"
+
+#include <benchmark/benchmark.h>
+
+#include <unistd.h>
+
+#include <algorithm>
+#include <chrono>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace {
+
+namespace fs = std::filesystem;
+using Clock = std::chrono::steady_clock;
+
+constexpr int kStations = 40;
+constexpr int kEvents = 200;
+
+std::string Station(int i) { return "PC" + std::string(i < 10 ? "0" : "") + std::to_string(i); }
+
+// A classroom folder in the middle of a lesson.
+class LessonFolder {
+public:
+    LessonFolder() : root_(fs::temp_directory_path() / ("vqbench-teacher-" + std::to_string(::getpid()))) {
+        for (const char* folder : {"log", "mail_box", "mail_log", "bbs", "sns", "prof_html", "spam_Mail"})
+            fs::create_directories(root_ / "data" / folder);
+        std::string board = "\r\n";
+        for (int s = 1; s <= kStations; ++s) {
+            std::string log = "\r\n";
+            for (int e = 0; e < kEvents; ++e)
+                log += Station(s) + ",10.0.0." + std::to_string(s) + ",2026/12/07 9:" + std::to_string(10 + e % 50) +
+                       ":00," + vq::Utf8ToCp932(e % 3 == 0 ? "電話番号占い,0901234" + std::to_string(e) : "掲示板,") + "\r\n";
+            vq::RewriteFile(Data("log/log_" + Station(s) + ".dat"), log);
+            vq::RewriteFile(Data("mail_box/log_" + Station(s) + ".dat"), "\r\n");
+            vq::RewriteFile(Data("mail_log/log_" + Station(s) + ".dat"), "\r\n");
+            board += Station(s) + "#c#10.0.0.1#c#2026/12/07 9:30:00#c#name#c#" + vq::Utf8ToCp932("こんにちは") + "\r\n";
+        }
+        vq::RewriteFile(Data("bbs/bbsData.dat"), board);
+        vq::RewriteFile(Data("sns/snsData.dat"), "\r\n");
+        vq::RewriteFile(Data("spam_Mail/spam_Mail.txt"), "a#c#b\r\n");
+    }
+    ~LessonFolder() { fs::remove_all(root_); }
+
+    std::string Root() const { return vq::FromNativeName(root_.string()); }
+    std::string Data(const std::string& relative) const { return (root_ / "data" / relative).string(); }
+    void OnePupilActs(int n) {
+        vq::AppendLine(Data("log/log_PC07.dat"), "PC07,10.0.0.7,2026/12/07 9:59:00," + vq::Utf8ToCp932("掲示板,") +
+                                                     std::to_string(n));
+    }
+    void ListOnly() const {
+        benchmark::DoNotOptimize(vq::ListFiles(Data("log")));
+        benchmark::DoNotOptimize(vq::ListFiles(Data("mail_box")));
+    }
+
+private:
+    fs::path root_;
+};
+
+double Nanoseconds(Clock::duration d) { return std::chrono::duration<double, std::nano>(d).count(); }
+
+double MedianListCost(const LessonFolder& folder) {
+    std::vector<double> samples;
+    for (int i = 0; i < 51; ++i) {
+        const auto start = Clock::now();
+        folder.ListOnly();
+        samples.push_back(Nanoseconds(Clock::now() - start));
+    }
+    std::nth_element(samples.begin(), samples.begin() + 25, samples.end());
+    return samples[25];
+}
+
+enum Change { kNothing, kOneEvent, kFirstRead };
+
+void BM_ClassRefresh(benchmark::State& state) {
+    const auto change = static_cast<Change>(state.range(0));
+    LessonFolder folder;
+    const double listNs = MedianListCost(folder);
+    auto watcher = std::make_unique<vq::ClassWatcher>(vq::ClassroomFolder::Open(folder.Root()));
+    watcher->Refresh();
+    double refreshNs = 0;
+    int n = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        if (change == kOneEvent) folder.OnePupilActs(++n);
+        if (change == kFirstRead) watcher = std::make_unique<vq::ClassWatcher>(vq::ClassroomFolder::Open(folder.Root()));
+        state.ResumeTiming();
+        const auto start = Clock::now();
+        benchmark::DoNotOptimize(watcher->Refresh());
+        refreshNs += Nanoseconds(Clock::now() - start);
+    }
+    if (watcher->Snapshot().stations.size() != kStations) state.SkipWithError("stations went missing");
+    state.counters["x_list"] = refreshNs / static_cast<double>(state.iterations()) / listNs;
+}
+
+} // namespace
+
+BENCHMARK(BM_ClassRefresh)->ArgName("change")->Arg(kNothing)->Arg(kOneEvent)->Arg(kFirstRead)->Unit(benchmark::kMicrosecond);
