@@ -3,11 +3,9 @@
 #include "platform/NativePath.h"
 #include "platform/PosixIo.h"
 
-#include <dirent.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <algorithm>
 #include <cstdio>
 #include <cerrno>
 
@@ -27,26 +25,6 @@ void CreateFolders(const std::string& path) {
         if (at == std::string::npos) break;
     }
     if (!FolderExists(path)) posix::Fail("フォルダを作成できません", path, ENOTDIR);
-}
-
-std::vector<std::string> ListSubfolders(const std::string& folder) {
-    const std::string native = NativePath(folder);
-    DIR* dir = ::opendir(native.c_str());
-    if (!dir) posix::Fail("フォルダを開けません", folder, errno);
-    std::string base = native;
-    if (!base.empty() && base.back() != '/') base += '/';
-    std::vector<std::string> names;
-    while (const dirent* e = ::readdir(dir)) {
-        const std::string name = e->d_name;
-        if (name == "." || name == "..") continue;
-        struct stat st {};
-        if (e->d_type == DT_DIR || ((e->d_type == DT_UNKNOWN || e->d_type == DT_LNK) &&
-                                    ::stat((base + name).c_str(), &st) == 0 && S_ISDIR(st.st_mode)))
-            names.push_back(FromNativeName(name));
-    }
-    ::closedir(dir);
-    std::sort(names.begin(), names.end());
-    return names;
 }
 
 bool RemoveEmptyFolder(const std::string& path) { return ::rmdir(NativePath(path).c_str()) == 0; }

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <string>
-#include <vector>
 
 namespace vq {
 
@@ -11,8 +10,6 @@ namespace vq {
 // Creates the folder and any missing folders above it; an existing folder is fine. Throws
 // PlatformError when it cannot be made.
 void CreateFolders(const std::string& path);
-// The names of the folders directly inside folder, in name order; "." and ".." left out.
-[[nodiscard]] std::vector<std::string> ListSubfolders(const std::string& folder);
 // Removes an empty folder; false when it is not empty or cannot be removed.
 bool RemoveEmptyFolder(const std::string& path);
 // Gives a file or folder a new name in the same file system; fails when target exists as a folder

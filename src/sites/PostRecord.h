@@ -3,6 +3,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace vq {
 class Phone;
@@ -23,6 +24,9 @@ struct StoredPost {
 // A line is a record when it holds "#c#"; others are the empty first line of a new file, or a
 // continuation line of a text written before line breaks were encoded.
 bool IsPostRecord(std::string_view line);
+
+// The lines of a post file's content that are records, in file order, as views into data.
+std::vector<std::string_view> PostRecordLines(std::string_view data);
 
 // nullopt for a line that is no record. Missing fields are empty.
 std::optional<StoredPost> ParsePostRecord(std::string_view line);

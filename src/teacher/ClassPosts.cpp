@@ -34,18 +34,6 @@ std::string_view HiddenFileOf(PostFile file) {
     return file == PostFile::Board ? "bbs/bbsHidden.dat" : "sns/snsHidden.dat";
 }
 
-std::vector<std::string_view> PostLines(std::string_view content) {
-    std::vector<std::string_view> lines;
-    while (!content.empty()) {
-        const std::size_t end = content.find('\n');
-        std::string_view line = content.substr(0, end);
-        content = end == std::string_view::npos ? std::string_view{} : content.substr(end + 1);
-        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-        if (IsPostRecord(line)) lines.push_back(line);
-    }
-    return lines;
-}
-
 std::vector<HiddenPost> ParseHiddenPosts(std::string_view content) {
     std::vector<HiddenPost> hidden;
     for (const std::string& line : SplitLines(content)) {
@@ -69,7 +57,7 @@ std::string FormatHiddenPosts(const std::vector<HiddenPost>& hidden) {
 }
 
 std::vector<ClassPost> MergePosts(std::string_view sharedContent, const std::vector<HiddenPost>& hidden) {
-    const std::vector<std::string_view> shown = PostLines(sharedContent);
+    const std::vector<std::string_view> shown = PostRecordLines(sharedContent);
     std::vector<ClassPost> posts;
     posts.reserve(shown.size() + hidden.size());
     std::size_t nextShown = 0;

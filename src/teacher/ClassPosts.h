@@ -40,7 +40,4 @@ struct HiddenPost {
 // put back in their places, each marked.
 [[nodiscard]] std::vector<ClassPost> MergePosts(std::string_view sharedContent, const std::vector<HiddenPost>& hidden);
 
-// The record lines of a shared post file, in file order.
-[[nodiscard]] std::vector<std::string_view> PostLines(std::string_view content);
-
 } // namespace vq

@@ -10,7 +10,7 @@ namespace {
 
 void CollectFiles(const std::string& folder, const std::string& prefix, std::vector<std::string>& files) {
     for (const std::string& name : ListFileNames(folder + "/")) files.push_back(prefix + name);
-    for (const std::string& sub : ListSubfolders(folder)) CollectFiles(folder + "/" + sub, prefix + sub + "/", files);
+    for (const std::string& sub : ListFolderNames(folder)) CollectFiles(folder + "/" + sub, prefix + sub + "/", files);
 }
 
 } // namespace
@@ -31,7 +31,7 @@ bool RemoveFolderTree(const std::string& folder) {
                 whole = false;
             }
         }
-        for (const std::string& sub : ListSubfolders(folder)) whole = RemoveFolderTree(folder + "/" + sub) && whole;
+        for (const std::string& sub : ListFolderNames(folder)) whole = RemoveFolderTree(folder + "/" + sub) && whole;
     } catch (const PlatformError&) {
         return false;
     }

@@ -1,6 +1,7 @@
 #include "teacher/LessonArchive.h"
 
 #include "mail/InboxDirectory.h"
+#include "platform/FileNames.h"
 #include "platform/Files.h"
 #include "platform/FileState.h"
 #include "platform/Folders.h"
@@ -139,7 +140,7 @@ std::vector<std::string> PastLessons(const ClassroomFolder& folder) {
     const std::string archive = folder.BesideData("archive");
     if (!FolderExists(archive)) return {};
     std::vector<std::string> lessons;
-    for (const std::string& name : ListSubfolders(archive))
+    for (const std::string& name : ListFolderNames(archive))
         if (FolderExists(archive + "/" + name + "/data")) lessons.push_back(name);
     std::sort(lessons.rbegin(), lessons.rend());
     return lessons;

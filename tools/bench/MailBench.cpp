@@ -11,6 +11,8 @@
 #include "platform/fake/FakeBrowser.h"
 #include "shell/Phone.h"
 
+#include "BenchTiming.h"
+
 #include <benchmark/benchmark.h>
 
 #include <unistd.h>
@@ -24,7 +26,8 @@
 namespace {
 
 namespace fs = std::filesystem;
-using Clock = std::chrono::steady_clock;
+using vqbench::Clock;
+using vqbench::Nanoseconds;
 
 constexpr int kStations = 40;
 
@@ -74,18 +77,9 @@ private:
     vq::Phone phone_;
 };
 
-double Nanoseconds(Clock::duration d) { return std::chrono::duration<double, std::nano>(d).count(); }
-
 double MedianReadCost(BenchClassroom& room, int waiting) {
     room.FillOwnInbox(waiting);
-    std::vector<double> samples;
-    for (int i = 0; i < 51; ++i) {
-        const auto start = Clock::now();
-        room.ReadOnly();
-        samples.push_back(Nanoseconds(Clock::now() - start));
-    }
-    std::nth_element(samples.begin(), samples.begin() + 25, samples.end());
-    return samples[25];
+    return vqbench::MedianNanoseconds([&] { room.ReadOnly(); });
 }
 
 void BM_PollMail(benchmark::State& state) {

@@ -8,6 +8,8 @@
 #include "platform/Text.h"
 #include "teacher/ClassWatcher.h"
 
+#include "BenchTiming.h"
+
 #include <benchmark/benchmark.h>
 
 #include <unistd.h>
@@ -21,7 +23,8 @@
 namespace {
 
 namespace fs = std::filesystem;
-using Clock = std::chrono::steady_clock;
+using vqbench::Clock;
+using vqbench::Nanoseconds;
 
 constexpr int kStations = 40;
 constexpr int kEvents = 200;
@@ -66,25 +69,12 @@ private:
     fs::path root_;
 };
 
-double Nanoseconds(Clock::duration d) { return std::chrono::duration<double, std::nano>(d).count(); }
-
-double MedianListCost(const LessonFolder& folder) {
-    std::vector<double> samples;
-    for (int i = 0; i < 51; ++i) {
-        const auto start = Clock::now();
-        folder.ListOnly();
-        samples.push_back(Nanoseconds(Clock::now() - start));
-    }
-    std::nth_element(samples.begin(), samples.begin() + 25, samples.end());
-    return samples[25];
-}
-
 enum Change { kNothing, kOneEvent, kFirstRead };
 
 void BM_ClassRefresh(benchmark::State& state) {
     const auto change = static_cast<Change>(state.range(0));
     LessonFolder folder;
-    const double listNs = MedianListCost(folder);
+    const double listNs = vqbench::MedianNanoseconds([&] { folder.ListOnly(); });
     auto watcher = std::make_unique<vq::ClassWatcher>(vq::ClassroomFolder::Open(folder.Root()));
     watcher->Refresh();
     double refreshNs = 0;

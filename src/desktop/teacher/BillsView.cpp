@@ -50,26 +50,6 @@ QFont Scaled(QFont font, double scale) {
 
 // The charts draw their own texts; they take the view's type, large on a projector.
 
-QChart* NewChart(const QString& title, const QFont& font) {
-    auto* chart = new QChart;
-    chart->setTitle(title);
-    chart->setTitleFont(Scaled(font, 1.2));
-    chart->legend()->hide();
-    chart->setAnimationOptions(QChart::NoAnimation);
-    return chart;
-}
-
-QValueAxis* YenAxis(std::int64_t highest, const QFont& font) {
-    auto* axis = new QValueAxis;
-    axis->setLabelFormat(QStringLiteral("%d"));
-    axis->setTitleText(QStringLiteral("円"));
-    axis->setRange(0, highest > 0 ? static_cast<double>(highest) * 1.15 : 100.0);
-    axis->applyNiceNumbers();
-    axis->setLabelsFont(font);
-    axis->setTitleFont(font);
-    return axis;
-}
-
 QTableWidgetItem* Cell(const QString& text, Qt::Alignment align = Qt::AlignLeft | Qt::AlignVCenter) {
     auto* item = new QTableWidgetItem(text);
     item->setTextAlignment(align);
@@ -77,68 +57,70 @@ QTableWidgetItem* Cell(const QString& text, Qt::Alignment align = Qt::AlignLeft 
     return item;
 }
 
-QChart* StationChart(const ClassSnapshot& snapshot, const ViewOptions& options, const QFont& font) {
-    auto* bills = new QBarSet(QStringLiteral("利用料金"));
-    QStringList stations;
-    std::int64_t highest = 0;
-    for (std::size_t i = 0; i < snapshot.stations.size(); ++i) {
-        const std::int64_t total = snapshot.stations[i].bill.total;
-        *bills << static_cast<double>(total);
-        stations << StationLabel(snapshot, i, options);
-        highest = std::max(highest, total);
-    }
-    bills->setColor(QColor(0xe0, 0x4f, 0x3c));
-    bills->setLabelColor(Qt::black);
-    bills->setLabelFont(font);
-    auto* series = new QBarSeries;
-    series->append(bills);
+// What a bar chart shows: one bar per category, in yen, with its value written at its end.
+struct Bars {
+    QString title;
+    QStringList categories;
+    QList<double> yen;
+    QColor colour;
+};
+
+// Vertical bars with the categories below them, or horizontal ones with the categories on the left.
+QChart* BarChart(const Bars& bars, bool horizontal, const QFont& font) {
+    auto* set = new QBarSet(bars.title);
+    set->append(bars.yen);
+    set->setColor(bars.colour);
+    set->setLabelColor(Qt::black);
+    set->setLabelFont(font);
+    QAbstractBarSeries* series = horizontal ? static_cast<QAbstractBarSeries*>(new QHorizontalBarSeries) : new QBarSeries;
+    series->append(set);
     series->setLabelsVisible(true);
     series->setLabelsPosition(QAbstractBarSeries::LabelsOutsideEnd);
     series->setLabelsFormat(QStringLiteral("@value"));
-    QChart* chart = NewChart(QStringLiteral("端末ごとの利用料金"), font);
+
+    auto* chart = new QChart;
+    chart->setTitle(bars.title);
+    chart->setTitleFont(Scaled(font, 1.2));
+    chart->legend()->hide();
+    chart->setAnimationOptions(QChart::NoAnimation);
     chart->addSeries(series);
     auto* names = new QBarCategoryAxis;
-    names->append(stations);
+    names->setTruncateLabels(false); // a station or a kind of use is read whole, never as "…"
+    names->append(bars.categories);
     names->setLabelsFont(font);
-    if (stations.size() > 12) names->setLabelsAngle(-60);
-    chart->addAxis(names, Qt::AlignBottom);
+    if (!horizontal && bars.categories.size() > 12) names->setLabelsAngle(-60);
+    chart->addAxis(names, horizontal ? Qt::AlignLeft : Qt::AlignBottom);
     series->attachAxis(names);
-    QValueAxis* yen = YenAxis(highest, font);
-    chart->addAxis(yen, Qt::AlignLeft);
+    auto* yen = new QValueAxis;
+    yen->setLabelFormat(QStringLiteral("%d"));
+    yen->setTitleText(QStringLiteral("円"));
+    const double highest = bars.yen.isEmpty() ? 0 : *std::max_element(bars.yen.begin(), bars.yen.end());
+    yen->setRange(0, highest > 0 ? highest * 1.15 : 100.0);
+    yen->applyNiceNumbers();
+    yen->setLabelsFont(font);
+    yen->setTitleFont(font);
+    chart->addAxis(yen, horizontal ? Qt::AlignBottom : Qt::AlignLeft);
     series->attachAxis(yen);
     return chart;
 }
 
-QChart* KindChart(const ClassSnapshot& snapshot, const QFont& font, std::size_t bars) {
-    const auto kinds = ClassTotalByKind(snapshot, bars);
-    auto* byKind = new QBarSet(QStringLiteral("クラスの合計"));
-    QStringList titles;
-    std::int64_t largest = 0;
-    for (auto it = kinds.rbegin(); it != kinds.rend(); ++it) { // the largest at the top
-        *byKind << static_cast<double>(it->second);
-        titles << FromWide(it->first);
-        largest = std::max(largest, it->second);
+QChart* StationChart(const ClassSnapshot& snapshot, const ViewOptions& options, const QFont& font) {
+    Bars bars{QStringLiteral("端末ごとの利用料金"), {}, {}, QColor(0xe0, 0x4f, 0x3c)};
+    for (std::size_t i = 0; i < snapshot.stations.size(); ++i) {
+        bars.categories << StationLabel(snapshot, i, options);
+        bars.yen << static_cast<double>(snapshot.stations[i].bill.total);
     }
-    byKind->setColor(QColor(0x3c, 0x7d, 0xd9));
-    byKind->setLabelColor(Qt::black);
-    byKind->setLabelFont(font);
-    auto* series = new QHorizontalBarSeries;
-    series->append(byKind);
-    series->setLabelsVisible(true);
-    series->setLabelsPosition(QAbstractBarSeries::LabelsOutsideEnd);
-    series->setLabelsFormat(QStringLiteral("@value"));
-    QChart* chart = NewChart(QStringLiteral("使い方ごとのクラスの合計"), font);
-    chart->addSeries(series);
-    auto* names = new QBarCategoryAxis;
-    names->setTruncateLabels(false); // a kind of use must be read whole, not as "…"
-    names->append(titles);
-    names->setLabelsFont(font);
-    chart->addAxis(names, Qt::AlignLeft);
-    series->attachAxis(names);
-    QValueAxis* yen = YenAxis(largest, font);
-    chart->addAxis(yen, Qt::AlignBottom);
-    series->attachAxis(yen);
-    return chart;
+    return BarChart(bars, false, font);
+}
+
+QChart* KindChart(const ClassSnapshot& snapshot, const QFont& font, std::size_t count) {
+    const auto kinds = ClassTotalByKind(snapshot, count);
+    Bars bars{QStringLiteral("使い方ごとのクラスの合計"), {}, {}, QColor(0x3c, 0x7d, 0xd9)};
+    for (auto it = kinds.rbegin(); it != kinds.rend(); ++it) { // the largest at the top
+        bars.categories << FromWide(it->first);
+        bars.yen << static_cast<double>(it->second);
+    }
+    return BarChart(bars, true, font);
 }
 
 void Replace(QChartView* view, QChart* chart) {
