@@ -45,8 +45,10 @@ void CreateClassroom(const std::string& path, const std::string& bundledDataFold
     if (FolderExists(root + "/data"))
         throw PlatformError("このフォルダにはすでに data フォルダがあります: " + Cp932ToUtf8(root) +
                             "\n新しいクラスフォルダには、空のフォルダか、まだないフォルダの名前を指定してください。");
-    if (!FolderExists(bundledDataFolder + "/kyouzai"))
-        throw PlatformError("教材のフォルダが見つかりません: " + Cp932ToUtf8(bundledDataFolder));
+    if (bundledDataFolder.empty() || !FolderExists(bundledDataFolder + "/kyouzai"))
+        throw PlatformError("プログラムといっしょに入っているはずの教材が見つかりません" +
+                            (bundledDataFolder.empty() ? std::string() : ": " + Cp932ToUtf8(bundledDataFolder)) +
+                            "\nインストールし直すか、環境変数 VELQUINLAN_CONTENT に教材の data フォルダを指定してください。");
     CreateFolders(root);
     const std::string building = root + "/data.new";
     if (FolderExists(building)) RemoveFolderTree(building);

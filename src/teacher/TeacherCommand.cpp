@@ -106,7 +106,7 @@ std::string TeacherHelpText() {
 }
 
 std::string TeacherVersionText(const std::string& version) {
-    return "velquinlan-teacher (VelquinLAN) " + (version.empty() ? std::string("開発版") : version) + "\n";
+    return "velquinlan-teacher " + (version.empty() ? std::string("（開発版）") : version) + "\n";
 }
 
 std::string CommandFolder(const TeacherCommand& command, const TeacherEnvironment& environment) {

@@ -169,6 +169,19 @@ protected:
 
 std::unique_ptr<Classroom> SampleContent::classroom_;
 
+// A station started on a fresh copy of the sample classroom.
+class SampleClassroom : public ::testing::Test {
+protected:
+    void SetUp() override {
+        classroom.UseSampleContent();
+        clock.Set({2026, 12, 7, 9, 5, 7, 0});
+        station.Start();
+    }
+    Classroom classroom;
+    ManualClock clock;
+    Station station{classroom, "PC01", clock, "10.1.2.3"};
+};
+
 } // namespace
 
 TEST_F(SampleContent, EveryPageDeclaresShiftJis) {
@@ -203,7 +216,7 @@ TEST_F(SampleContent, EveryLinkLeadsToAFileOrAPseudoPage) {
 
 TEST_F(SampleContent, HomeScreenAndMenuReachEverySite) {
     std::vector<std::string> wanted{"prof/prof_top.html", "fortune/fortune_top.html", "s_beginner/s_begin_top.html",
-                                    "risk/risk_top.html"};
+                                    "risk/adult.html"};
     for (const char* name : {"bbs.html", "sns.html", "MailStart.html", "kisekae.html", "price.html", "number.html"})
         wanted.push_back(std::string(VirtualSiteRoot) + name);
     for (const TeachingPage& study : kTeachingPages) wanted.push_back(kStudyFolder + study.name);
@@ -212,6 +225,36 @@ TEST_F(SampleContent, HomeScreenAndMenuReachEverySite) {
         const std::set<std::string> destinations = DestinationsIn(page, Page(page));
         for (const std::string& destination : wanted)
             EXPECT_TRUE(destinations.count(destination)) << page << " lacks " << destination;
+    }
+}
+
+// The back key leads from every risk result to risk/adult.html and from there home, so that page is
+// the hub of the risk pages: it leads to each of them, each leads back to it, and no other page's
+// address would be taken for it.
+TEST_F(SampleContent, TheRiskHubLeadsToEveryRiskPageAndEachBackToIt) {
+    const std::string hub = "risk/adult.html";
+    const std::set<std::string> fromHub = DestinationsIn(hub, Page(hub));
+    for (const char* page : {"risk/adult_check.html", "risk/meet.html", "risk/send_spam_mail.html",
+                             "kyouzai/contents/index.html"})
+        EXPECT_TRUE(fromHub.count(page)) << "the hub lacks " << page;
+    for (const std::string& page : PagesUnder(Data() / "risk")) {
+        const std::string path = "risk/" + page;
+        if (path == hub) continue;
+        EXPECT_TRUE(DestinationsIn(path, Page(path)).count(hub)) << path << " has no way back to the hub";
+        EXPECT_FALSE(MatchesPageName(Utf8ToCp932(Data().string() + "/" + path), "adult.html")) << path;
+    }
+}
+
+// A pupil counts the questions a page promises.
+TEST_F(SampleContent, EveryDrillHasTheNumberOfQuestionsItAnnounces) {
+    static const std::regex announced("全([0-9]+)問");
+    static const std::regex question(R"(<li><p class="q">)");
+    for (const TeachingPage& study : kTeachingPages) {
+        const std::string html = Page(kStudyFolder + study.name);
+        std::smatch m;
+        if (!std::regex_search(html, m, announced)) continue;
+        const auto questions = std::distance(std::sregex_iterator(html.begin(), html.end(), question), std::sregex_iterator());
+        EXPECT_EQ(questions, std::stol(m[1].str())) << study.name;
     }
 }
 
@@ -234,13 +277,7 @@ TEST_F(SampleContent, ProfileQuestionsFillEverySlot) {
     EXPECT_EQ(count, 31);
 }
 
-TEST(SampleClassroom, StudyPagesShowAndBillTheirTitle) {
-    Classroom classroom;
-    classroom.UseSampleContent();
-    ManualClock clock;
-    clock.Set({2026, 12, 7, 9, 5, 7, 0});
-    Station station(classroom, "PC01", clock, "10.1.2.3");
-    station.Start();
+TEST_F(SampleClassroom, StudyPagesShowAndBillTheirTitle) {
     for (const TeachingPage& study : kTeachingPages) {
         const std::string page = kStudyFolder + study.name;
         ASSERT_TRUE(classroom.Exists(page)) << page;
@@ -258,13 +295,7 @@ TEST(SampleClassroom, StudyPagesShowAndBillTheirTitle) {
     EXPECT_TRUE(station.errors.messages.empty());
 }
 
-TEST(SampleClassroom, BillAndNumberPagesAreFilledIn) {
-    Classroom classroom;
-    classroom.UseSampleContent();
-    ManualClock clock;
-    clock.Set({2026, 12, 7, 9, 5, 7, 0});
-    Station station(classroom, "PC01", clock, "10.1.2.3");
-    station.Start();
+TEST_F(SampleClassroom, BillAndNumberPagesAreFilledIn) {
     station.Open(kStudyFolder + "koumin.html");
     station.Open(std::string(VirtualSiteRoot) + "price.html");
     station.Open(std::string(VirtualSiteRoot) + "number.html");
@@ -277,5 +308,26 @@ TEST(SampleClassroom, BillAndNumberPagesAreFilledIn) {
     const fs::path data = classroom.root / "data";
     EXPECT_EQ(BrokenLinksOf(data, "price/tmpPC01price.html", bill), std::vector<std::string>{});
     EXPECT_EQ(BrokenLinksOf(data, "number/tmpPC01number.html", number), std::vector<std::string>{});
+    EXPECT_TRUE(station.errors.messages.empty());
+}
+
+TEST_F(SampleClassroom, TheBackKeyLeadsFromEachRiskResultToTheHubAndFromTheHubHome) {
+    const std::string hub = classroom.DataRoot() + "risk/adult.html";
+    const auto back = [&] {
+        station.phone.BitBtnLeftClick();
+        station.browser.RunLoop();
+        return station.browser.CurrentAddress();
+    };
+
+    station.Open("risk/adult.html");
+    station.Open("risk/adult_check.html");
+    station.Open(std::string(VirtualSiteRoot) + "adult21.html");
+    EXPECT_EQ(back(), hub);
+    station.Open("risk/meet.html");
+    station.Open(std::string(VirtualSiteRoot) + "meet21.html");
+    EXPECT_EQ(back(), hub);
+    station.Open("risk/adult_check.html");
+    EXPECT_EQ(back(), hub); // the age check is an ordinary page: back goes where the pupil came from
+    EXPECT_EQ(back(), station.phone.StartPage);
     EXPECT_TRUE(station.errors.messages.empty());
 }

@@ -3,8 +3,11 @@
 #include "desktop/phone/DesktopPhone.h"
 #include "desktop/phone/ModelTimers.h"
 #include "desktop/phone/QtBrowserView.h"
+#include "platform/Files.h"
+#include "platform/Text.h"
 #include "support/Classroom.h"
 
+#include <QApplication>
 #include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -22,7 +25,9 @@ using namespace vqtest;
 
 namespace {
 
-class PhoneWindowTest : public ::testing::Test {
+// A phone on the sample classroom, whose camera films the given source.
+template <CaptureSource Camera>
+class PhoneOn : public ::testing::Test {
 protected:
     void SetUp() override {
         classroom.UseSampleContent();
@@ -33,7 +38,7 @@ protected:
     TForm1& window() { return station.window(); }
     template <typename W = QWidget>
     W& Widget(const char* name) {
-        W* widget = window().findChild<W*>(QString::fromLatin1(name));
+        W* widget = window().template findChild<W*>(QString::fromLatin1(name));
         if (!widget) throw std::runtime_error(std::string("no widget ") + name);
         return *widget;
     }
@@ -57,8 +62,37 @@ protected:
     ManualClock clock;
     RecordingErrorReporter errors;
     TraceRecorder trace;
-    DesktopPhone station{system, clock, errors, CaptureSource::TestPattern, &trace};
+    DesktopPhone station{system, clock, errors, Camera, &trace};
+
+    // The new-mail screen, reached as the pupil does.
+    void OpenNewMail() {
+        window().Run([&] { phone().lblButtonLeftClick(); }); // the mail menu
+        auto& list = Widget<QListWidget>("ListBox1");
+        ASSERT_EQ(list.count(), 3);
+        QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, list.visualItemRect(list.item(2)).center());
+        ASSERT_EQ(phone().mail.ScreenMode, "NM");
+    }
+    void ExpectThePreviewToSayThereIsNoCamera() {
+        OpenNewMail();
+        QTest::mouseClick(&Widget("lblButtonUp"), Qt::LeftButton); // カメラ
+        ASSERT_TRUE(Widget("CaptureWindow").isVisible());
+        EXPECT_TRUE(Widget("CameraMissing").isVisible());
+        EXPECT_EQ(Widget<QLabel>("CameraMissing").text(), QStringLiteral("カメラが見つかりません"));
+
+        QTest::mouseClick(&Widget("lblButtonUp"), Qt::LeftButton); // 撮影: the empty area is the photo
+        EXPECT_TRUE(Widget("pnlPhoto2").isVisible());
+        EXPECT_TRUE(classroom.Exists("tmp_photo/PC01.jpg"));
+        QTest::mouseClick(&Widget("lblButtonUp"), Qt::LeftButton); // カメラ again
+        EXPECT_TRUE(Widget("CameraMissing").isVisible());
+        QTest::mouseClick(&Widget("lblButtonRight"), Qt::LeftButton); // もどる: the preview stops
+        EXPECT_FALSE(Widget("CameraMissing").isVisible());
+        EXPECT_TRUE(errors.messages.empty());
+    }
 };
+
+using PhoneWindowTest = PhoneOn<CaptureSource::TestPattern>;
+using PhoneWithoutCamera = PhoneOn<CaptureSource::None>;
+using PhoneOnTheDefaultCamera = PhoneOn<CaptureSource::DefaultCamera>;
 
 } // namespace
 
@@ -188,15 +222,11 @@ TEST_F(PhoneWindowTest, TheTimersFollowTheirModels) {
 }
 
 TEST_F(PhoneWindowTest, TheCameraPreviewsInThePhotoAreaAndTheShotIsShownAttached) {
-    window().Run([&] { phone().lblButtonLeftClick(); }); // the mail menu
-    auto& list = Widget<QListWidget>("ListBox1");
-    ASSERT_EQ(list.count(), 3);
-    QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, list.visualItemRect(list.item(2)).center());
-    ASSERT_EQ(phone().mail.ScreenMode, "NM");
-
+    OpenNewMail();
     QTest::mouseClick(&Widget("lblButtonUp"), Qt::LeftButton); // カメラ
     EXPECT_TRUE(Widget("pnlPhoto").isVisible());
     EXPECT_TRUE(Widget("CaptureWindow").isVisible()); // the live picture lies in the preview area
+    EXPECT_FALSE(Widget("CameraMissing").isVisible());
     QTest::qWait(200);
 
     QTest::mouseClick(&Widget("lblButtonUp"), Qt::LeftButton); // 撮影
@@ -206,4 +236,46 @@ TEST_F(PhoneWindowTest, TheCameraPreviewsInThePhotoAreaAndTheShotIsShownAttached
     EXPECT_EQ(shot.size(), QSize(160, 120));
     EXPECT_TRUE(classroom.Exists("tmp_photo/PC01.jpg"));
     EXPECT_TRUE(errors.messages.empty());
+}
+
+// The pupil opens a mail, clicks into another window and comes back by clicking もどる. The window
+// system hands the focus back to the list box only after that click, when the box already shows the
+// menu with no row chosen; the list then makes its first row current by itself, which is no choice
+// of the pupil's and must not open the received box.
+TEST_F(PhoneWindowTest, BackFromAMailBoxReachesTheMenuAlsoAfterAVisitToAnotherWindow) {
+    for (const char* subject : {"一通目", "二通目"})
+        AppendLine(Data("mail_box/log_PC01.dat"),
+                   Utf8ToCp932(std::string("PC02#c#10.0.0.9#c#2026/12/07 8:00:00#c#PC01#c#") + subject + "#c#本文"));
+    QApplication::setActiveWindow(&window());
+    window().Run([&] { phone().lblButtonLeftClick(); }); // the mail menu
+    auto& list = Widget<QListWidget>("ListBox1");
+    const auto clickRow = [&](int row) {
+        QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, list.visualItemRect(list.item(row)).center());
+    };
+    clickRow(0);
+    ASSERT_EQ(phone().mail.ScreenMode, "RM");
+    clickRow(1);
+    ASSERT_TRUE(list.hasFocus());
+
+    QWidget elsewhere;
+    elsewhere.show();
+    QApplication::setActiveWindow(&elsewhere);
+    QTest::mouseClick(&Widget("lblButtonRight"), Qt::LeftButton); // もどる
+    QApplication::setActiveWindow(&window());
+    QTest::qWait(50);
+    EXPECT_EQ(phone().mail.ScreenMode, "M");
+    EXPECT_EQ(phone().mailPanel.lblMailTitle.Caption, u"メール PC01");
+
+    // The arrow keys still choose a row, as the mouse does.
+    list.setFocus();
+    QTest::keyClick(&list, Qt::Key_Down);
+    EXPECT_EQ(phone().mail.ScreenMode, "RM");
+    EXPECT_TRUE(errors.messages.empty());
+}
+
+TEST_F(PhoneWithoutCamera, ThePreviewAreaSaysThatThereIsNoCamera) { ExpectThePreviewToSayThereIsNoCamera(); }
+
+TEST_F(PhoneOnTheDefaultCamera, APcWithoutAVideoInputHasNoCameraAndSaysSo) {
+    if (HasVideoInput()) GTEST_SKIP() << "this PC has a video input";
+    ExpectThePreviewToSayThereIsNoCamera();
 }

@@ -3,6 +3,7 @@
 #include <QColor>
 #include <QFile>
 #include <QImage>
+#include <QXmlStreamReader>
 
 #include <gtest/gtest.h>
 
@@ -81,4 +82,32 @@ TEST(BuiltInPictures, HaveTheirDesignedSizes) {
     for (const char* glyph : {"glyph_back.bmp", "glyph_home.bmp", "glyph_menu.bmp"}) EXPECT_EQ(size(glyph), QSize(48, 36));
     for (const char* face : {"swatch1.bmp", "swatch4.bmp", "swatch6.bmp"}) EXPECT_EQ(size(face), QSize(55, 55));
     for (const char* face : {"swatch7.bmp", "swatch8.bmp"}) EXPECT_EQ(size(face), QSize(48, 48));
+}
+
+// The desktop shows an icon at whatever size its menu or panel asks for: every size is a picture of
+// that size whose corners let the desktop show through and whose middle is drawn, and the scalable
+// one is an SVG of the same square.
+TEST(DesktopIcons, EverySizeAndTheSvgOfBothPrograms) {
+    for (const char* program : {"velquinlan", "velquinlan-teacher"}) {
+        const QString theme = QStringLiteral(VQ_ICONS "/%1/hicolor/").arg(QString::fromLatin1(program));
+        for (const int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
+            const QImage icon(theme + QStringLiteral("%1x%1/apps/%2.png").arg(size).arg(QString::fromLatin1(program)));
+            ASSERT_EQ(icon.size(), QSize(size, size)) << program << " " << size;
+            EXPECT_TRUE(icon.hasAlphaChannel());
+            EXPECT_EQ(qAlpha(icon.pixel(0, 0)), 0) << program << " " << size;
+            EXPECT_EQ(qAlpha(icon.pixel(size - 1, 0)), 0) << program << " " << size;
+            EXPECT_EQ(qAlpha(icon.pixel(size / 2, size / 2)), 255) << program << " " << size;
+        }
+        QFile svg(theme + QStringLiteral("scalable/apps/%1.svg").arg(QString::fromLatin1(program)));
+        ASSERT_TRUE(svg.open(QIODevice::ReadOnly)) << program;
+        QXmlStreamReader xml(&svg);
+        ASSERT_TRUE(xml.readNextStartElement());
+        EXPECT_EQ(xml.name(), QStringLiteral("svg"));
+        EXPECT_EQ(xml.attributes().value(QStringLiteral("viewBox")), QStringLiteral("0 0 256 256"));
+        int figures = 0;
+        while (!xml.atEnd())
+            if (xml.readNext() == QXmlStreamReader::StartElement && xml.name() != QStringLiteral("stop")) ++figures;
+        EXPECT_FALSE(xml.hasError()) << xml.errorString().toStdString();
+        EXPECT_GT(figures, 10) << program;
+    }
 }

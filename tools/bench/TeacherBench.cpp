@@ -3,6 +3,8 @@
 // and the first one that reads everything. "x_list" is the ratio to just listing the log and inbox
 // folders with their files' times, the least any view of who is there and what changed must do.
 
+#include "BenchClassroom.h"
+#include "BenchFiles.h"
 #include "platform/Files.h"
 #include "platform/NativePath.h"
 #include "platform/Text.h"
@@ -11,8 +13,6 @@
 #include "BenchTiming.h"
 
 #include <benchmark/benchmark.h>
-
-#include <unistd.h>
 
 #include <algorithm>
 #include <chrono>
@@ -26,15 +26,15 @@ namespace fs = std::filesystem;
 using vqbench::Clock;
 using vqbench::Nanoseconds;
 
-constexpr int kStations = 40;
+constexpr int kStations = vq::bench::kBenchStations;
 constexpr int kEvents = 200;
 
-std::string Station(int i) { return "PC" + std::string(i < 10 ? "0" : "") + std::to_string(i); }
+std::string Station(int i) { return vq::bench::BenchStationName(i); }
 
 // A classroom folder in the middle of a lesson.
 class LessonFolder {
 public:
-    LessonFolder() : root_(fs::temp_directory_path() / ("vqbench-teacher-" + std::to_string(::getpid()))) {
+    LessonFolder() : folder_(fs::temp_directory_path(), "vqbench-teacher"), root_(folder_.Path()) {
         for (const char* folder : {"log", "mail_box", "mail_log", "bbs", "sns", "prof_html", "spam_Mail"})
             fs::create_directories(root_ / "data" / folder);
         std::string board = "\r\n";
@@ -52,7 +52,6 @@ public:
         vq::RewriteFile(Data("sns/snsData.dat"), "\r\n");
         vq::RewriteFile(Data("spam_Mail/spam_Mail.txt"), "a#c#b\r\n");
     }
-    ~LessonFolder() { fs::remove_all(root_); }
 
     std::string Root() const { return vq::FromNativeName(root_.string()); }
     std::string Data(const std::string& relative) const { return (root_ / "data" / relative).string(); }
@@ -66,6 +65,7 @@ public:
     }
 
 private:
+    vq::bench::ScratchFolder folder_;
     fs::path root_;
 };
 

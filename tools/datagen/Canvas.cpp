@@ -29,17 +29,15 @@ double DistanceToBox(const Box& b, double x, double y) {
     return Length(std::max({b.left - x, 0.0, x - b.right}), std::max({b.top - y, 0.0, y - b.bottom}));
 }
 
-// The whole pixels a box touches, with a pixel to spare for the smoothed edge, inside the canvas.
-struct PixelRange {
-    int left, top, right, bottom;
-    PixelRange(const Box& b, int width, int height)
-        : left(std::max(0, static_cast<int>(std::floor(b.left)) - 1)),
-          top(std::max(0, static_cast<int>(std::floor(b.top)) - 1)),
-          right(std::min(width, static_cast<int>(std::ceil(b.right)) + 1)),
-          bottom(std::min(height, static_cast<int>(std::ceil(b.bottom)) + 1)) {}
-};
-
 } // namespace
+
+PixelRange::PixelRange(const Box& b, int width, int height)
+    : left(std::max(0, static_cast<int>(std::floor(b.left)) - 1)),
+      top(std::max(0, static_cast<int>(std::floor(b.top)) - 1)),
+      right(std::min(width, static_cast<int>(std::ceil(b.right)) + 1)),
+      bottom(std::min(height, static_cast<int>(std::ceil(b.bottom)) + 1)) {}
+
+double Coverage(const Shape& shape, double x, double y) { return std::clamp(0.5 - shape(x, y), 0.0, 1.0); }
 
 Colour Mix(Colour a, Colour b, double t) {
     return {Channel(a.r + (b.r - a.r) * t), Channel(a.g + (b.g - a.g) * t), Channel(a.b + (b.b - a.b) * t)};
@@ -235,7 +233,7 @@ void Canvas::Paint(const Shape& shape, const Shader& shader, double opacity) {
         for (int x = r.left; x < r.right; ++x) {
             const double cx = x + 0.5;
             const double cy = y + 0.5;
-            const double coverage = std::clamp(0.5 - shape(cx, cy), 0.0, 1.0);
+            const double coverage = Coverage(shape, cx, cy);
             if (coverage > 0) Blend(x, y, shader(cx, cy), coverage * opacity);
         }
 }

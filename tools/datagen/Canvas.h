@@ -32,6 +32,16 @@ struct Shape {
 // The colour a filled shape has at a pixel.
 using Shader = std::function<Colour(double x, double y)>;
 
+// How much of the pixel whose centre is x, y the shape covers, from 0 to 1: the smoothed edge.
+double Coverage(const Shape& shape, double x, double y);
+
+// The whole pixels a box touches, with a pixel to spare for the smoothed edge, inside a picture of
+// width x height.
+struct PixelRange {
+    int left, top, right, bottom;
+    PixelRange(const Box& b, int width, int height);
+};
+
 Shape RoundRect(double left, double top, double width, double height, double radius);
 Shape Ellipse(double cx, double cy, double rx, double ry);
 // A thick line with round ends.

@@ -1,6 +1,7 @@
 // vqdata: builds a classroom data folder from the authored content. Text files (UTF-8, LF) become
 // CP932 with CR LF, every folder the program writes to is made, and the pictures are drawn.
 
+#include "Icons.h"
 #include "Illustrations.h"
 #include "Pictures.h"
 
@@ -61,13 +62,18 @@ void CopyContent(const fs::path& content, const fs::path& data) {
 int main(int argc, char** argv) {
     if (argc != 3) {
         std::cerr << "usage: vqdata CONTENT-FOLDER DATA-FOLDER\n"
-                     "       vqdata --built-in-pictures FOLDER   (the pictures compiled into the desktop phone)\n";
+                     "       vqdata --built-in-pictures FOLDER   (the pictures compiled into the desktop phone)\n"
+                     "       vqdata --icons FOLDER               (the desktop icons of both programs)\n";
         return 2;
     }
     try {
         if (std::string(argv[1]) == "--built-in-pictures") {
             fs::create_directories(argv[2]);
             datagen::DrawBuiltInPictures(argv[2]);
+            return 0;
+        }
+        if (std::string(argv[1]) == "--icons") {
+            datagen::DrawIcons(argv[2]);
             return 0;
         }
         const fs::path content = argv[1];

@@ -3,12 +3,12 @@
 #include "desktop/phone/Addresses.h"
 #include "desktop/phone/ClickableLabel.h"
 #include "desktop/phone/ControlMirror.h"
+#include "desktop/phone/MailListBox.h"
 #include "desktop/phone/PictureStore.h"
 #include "desktop/phone/QtCapture.h"
 #include "shell/Phone.h"
 
 #include <QComboBox>
-#include <QGuiApplication>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
@@ -64,7 +64,7 @@ MailPanelView::MailPanelView(QWidget& form, Phone& phone, const RunEvent& run)
       lblNewSubject_(NamedWidget<QLabel>(pnlMail_, "lblNewSubject")),
       lblMailAddress_(NamedWidget<QLabel>(pnlMail_, "lblMailAddress")),
       lblNewBody_(NamedWidget<QLabel>(pnlMail_, "lblNewBody")),
-      ListBox1_(NamedWidget<QListWidget>(pnlMail_, "ListBox1")),
+      ListBox1_(NamedWidget<MailListBox>(pnlMail_, "ListBox1")),
       ComboBoxMail_(NamedWidget<QComboBox>(pnlMail_, "ComboBoxMail")),
       txtNewSubject_(NamedWidget<QLineEdit>(pnlMail_, "txtNewSubject")),
       txtNewBody_(NamedWidget<QPlainTextEdit>(pnlMail_, "txtNewBody")),
@@ -95,13 +95,7 @@ void MailPanelView::ConnectList(const RunEvent& run) {
         phone.mailPanel.ListBox1.ItemIndex = row;
         run([&phone] { phone.ListBox1Click(); });
     };
-    // A click comes when the mouse is released on a row, also the row already chosen; the arrow
-    // keys choose a row without the mouse.
-    QObject::connect(ListBox1_, &QListWidget::itemClicked, ListBox1_,
-                     [this, click](QListWidgetItem* item) { click(ListBox1_->row(item)); });
-    QObject::connect(ListBox1_, &QListWidget::currentRowChanged, ListBox1_, [click](int row) {
-        if (QGuiApplication::mouseButtons() == Qt::NoButton) click(row);
-    });
+    QObject::connect(ListBox1_, &MailListBox::chosen, ListBox1_, click);
 }
 
 void MailPanelView::ConnectTyping() {

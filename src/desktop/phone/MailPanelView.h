@@ -8,13 +8,13 @@
 class QComboBox;
 class QLabel;
 class QLineEdit;
-class QListWidget;
 class QPlainTextEdit;
 class QWidget;
 
 namespace vq {
 
 class ClickableLabel;
+class MailListBox;
 class Phone;
 class PictureStore;
 
@@ -41,7 +41,7 @@ private:
     QLabel* lblNewSubject_;
     QLabel* lblMailAddress_;
     QLabel* lblNewBody_;
-    QListWidget* ListBox1_;
+    MailListBox* ListBox1_;
     QComboBox* ComboBoxMail_;
     QLineEdit* txtNewSubject_;
     QPlainTextEdit* txtNewBody_;

@@ -2,8 +2,12 @@
 
 #include <QCamera>
 #include <QCameraDevice>
+#include <QDir>
+#include <QLabel>
+#include <QMediaCaptureSession>
 #include <QMediaDevices>
 #include <QPainter>
+#include <QVideoSink>
 
 #include <algorithm>
 #include <functional>
@@ -16,8 +20,18 @@ namespace vq {
 class CapturePreviewWindow final : public QWidget {
 public:
     CapturePreviewWindow(QWidget* parent, std::function<void()> visibilityChanged)
-        : QWidget(parent), visibilityChanged_(std::move(visibilityChanged)) {
+        : QWidget(parent), visibilityChanged_(std::move(visibilityChanged)), missing_(new QLabel(this)) {
         setObjectName(QStringLiteral("CaptureWindow"));
+        missing_->setObjectName(QStringLiteral("CameraMissing"));
+        missing_->setText(QStringLiteral("カメラが見つかりません"));
+        missing_->setAlignment(Qt::AlignCenter);
+        missing_->setWordWrap(true);
+        QFont font = missing_->font();
+        font.setPixelSize(13); // one line across the 160-pixel area
+        font.setBold(true);
+        missing_->setFont(font);
+        missing_->setStyleSheet(QStringLiteral("color: #404040;"));
+        missing_->hide();
     }
 
     void ShowPicture(QImage picture) {
@@ -25,6 +39,9 @@ public:
         update();
     }
     [[nodiscard]] const QImage& Picture() const { return picture_; }
+    void ShowCameraMissing(bool missing) {
+        if (missing_->isVisibleTo(this) != missing) missing_->setVisible(missing);
+    }
 
 protected:
     void paintEvent(QPaintEvent*) override {
@@ -35,15 +52,30 @@ protected:
     // Hiding the mail panel or the preview area hides this window too, and tells it so.
     void showEvent(QShowEvent*) override { visibilityChanged_(); }
     void hideEvent(QHideEvent*) override { visibilityChanged_(); }
+    void resizeEvent(QResizeEvent*) override { missing_->setGeometry(rect().adjusted(2, 2, -2, -2)); }
 
 private:
     std::function<void()> visibilityChanged_;
+    QLabel* missing_;
     QImage picture_;
 };
 
+// The pictures of the default video input reach the phone through a capture session into a sink.
+struct QtCapture::Session {
+    QVideoSink sink;
+    QMediaCaptureSession session; // after the sink it feeds, so that it goes first
+};
+
 CaptureSource CaptureSourceFromEnvironment() {
-    return qEnvironmentVariable("VELQUINLAN_CAMERA") == QLatin1String("test") ? CaptureSource::TestPattern
-                                                                              : CaptureSource::DefaultCamera;
+    const QString camera = qEnvironmentVariable("VELQUINLAN_CAMERA");
+    if (camera == QLatin1String("test")) return CaptureSource::TestPattern;
+    if (camera == QLatin1String("none")) return CaptureSource::None;
+    return CaptureSource::DefaultCamera;
+}
+
+// Every video input of a Linux PC is a device node /dev/videoN.
+bool HasVideoInput() {
+    return !QDir(QStringLiteral("/dev")).entryList({QStringLiteral("video*")}, QDir::System).isEmpty();
 }
 
 QImage ToQImage(const RgbImage& image) {
@@ -65,17 +97,12 @@ RgbImage ToRgbImage(const QImage& image) {
 QtCapture::QtCapture(CaptureSource source) : source_(source) {
     repaint_.setInterval(66);
     QObject::connect(&repaint_, &QTimer::timeout, &repaint_, [this] { ShowNewestPicture(); });
-    QObject::connect(&sink_, &QVideoSink::videoFrameChanged, &sink_, [this](const QVideoFrame& frame) {
-        newest_ = frame;
-        newestUnseen_ = true;
-    });
-    session_.setVideoSink(&sink_);
 }
 
 QtCapture::~QtCapture() {
     repaint_.stop();
     CloseCamera();
-    session_.setVideoSink(nullptr);
+    if (session_) session_->session.setVideoSink(nullptr);
     delete window_.data(); // its callback points here; gone already when the window went first
 }
 
@@ -138,20 +165,33 @@ RgbImage QtCapture::GrabShowing() {
 // No default video input means no camera: the preview window is left with nothing to paint. A camera
 // that fails later reports through its own error signal, which nobody needs: the preview just stops.
 void QtCapture::OpenDefaultCamera() {
+    if (!HasVideoInput()) return;
     const QCameraDevice device = QMediaDevices::defaultVideoInput();
     if (device.isNull()) return;
+    if (!session_) {
+        session_ = std::make_unique<Session>();
+        QObject::connect(&session_->sink, &QVideoSink::videoFrameChanged, &session_->sink, [this](const QVideoFrame& frame) {
+            newest_ = frame;
+            newestUnseen_ = true;
+        });
+        session_->session.setVideoSink(&session_->sink);
+    }
     camera_ = std::make_unique<QCamera>(device);
-    session_.setCamera(camera_.get());
+    session_->session.setCamera(camera_.get());
 }
 
 void QtCapture::CloseCamera() {
     if (!camera_) return;
     camera_->stop();
-    session_.setCamera(nullptr);
+    session_->session.setCamera(nullptr);
     camera_.reset();
 }
 
 bool QtCapture::PreviewRunning() const { return connected_ && preview_ && window_ && window_->isVisible(); }
+
+bool QtCapture::CameraMissing() const {
+    return source_ == CaptureSource::None || (source_ == CaptureSource::DefaultCamera && !camera_);
+}
 
 void QtCapture::FollowVisibility() {
     const bool running = PreviewRunning();
@@ -159,6 +199,7 @@ void QtCapture::FollowVisibility() {
         if (running) camera_->start();
         else camera_->stop();
     }
+    if (window_) window_->ShowCameraMissing(running && CameraMissing());
     if (running) {
         if (!repaint_.isActive()) repaint_.start();
         return;

@@ -5,11 +5,9 @@
 #include "platform/TestPatternCapture.h"
 
 #include <QImage>
-#include <QMediaCaptureSession>
 #include <QPointer>
 #include <QTimer>
 #include <QVideoFrame>
-#include <QVideoSink>
 #include <QWidget>
 
 #include <memory>
@@ -18,12 +16,17 @@ class QCamera;
 
 namespace vq {
 
-// Where the desktop phone's camera pictures come from.
-enum class CaptureSource { DefaultCamera, TestPattern };
+// Where the desktop phone's camera pictures come from: the system's default video input, the
+// moving test pattern, or nothing (as on a PC without a video input).
+enum class CaptureSource { DefaultCamera, TestPattern, None };
 
-// VELQUINLAN_CAMERA=test films the moving test pattern (demos on PCs without a camera); otherwise
-// the system's default video input is used.
+// VELQUINLAN_CAMERA=test films the moving test pattern (demos on PCs without a camera),
+// VELQUINLAN_CAMERA=none leaves the phone without a camera; otherwise the default video input is used.
 [[nodiscard]] CaptureSource CaptureSourceFromEnvironment();
+
+// Whether the PC has a video input at all, asked without starting the multimedia framework, which
+// complains on the terminal when it has nothing to capture from.
+[[nodiscard]] bool HasVideoInput();
 
 [[nodiscard]] QImage ToQImage(const RgbImage& image);
 [[nodiscard]] RgbImage ToRgbImage(const QImage& image);
@@ -33,7 +36,11 @@ class CapturePreviewWindow;
 // The camera of the desktop phone: Qt Multimedia's default video input, or the test pattern, shown
 // live in a child widget of the preview area pnlPhoto. The preview repaints at the preview rate with
 // the newest picture, stretched to the window while scaling is on, and a grab returns exactly the
-// picture it painted last. Without a camera nothing is painted and the preview area stays empty.
+// picture it painted last. Without a camera no picture is painted: the preview area says
+// "カメラが見つかりません" instead, and a shot stores the empty area.
+//
+// The camera objects are made when the first preview starts, and only when the PC has a video
+// input: a phone that never films starts no multimedia framework.
 //
 // The camera runs only while the preview is both on and actually visible: a pupil who leaves the
 // mail screen during the preview does not leave the camera (and its light) on. The driver still
@@ -61,6 +68,7 @@ public:
 private:
     void OpenDefaultCamera();
     void CloseCamera();
+    [[nodiscard]] bool CameraMissing() const;
     void FollowVisibility();
     void ShowNewestPicture();
     [[nodiscard]] QImage NewestPicture();
@@ -73,8 +81,8 @@ private:
     SystemClock clock_;
     TestPatternCapture pattern_{clock_};
 
-    QVideoSink sink_;
-    QMediaCaptureSession session_; // after the sink it feeds, so that it goes first
+    struct Session;
+    std::unique_ptr<Session> session_; // made with the first camera
     std::unique_ptr<QCamera> camera_;
     QVideoFrame newest_;
     bool newestUnseen_ = false;

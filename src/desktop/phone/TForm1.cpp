@@ -7,9 +7,11 @@
 #include "desktop/phone/QtBrowserView.h"
 #include "shell/Phone.h"
 
+#include <QDialog>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
+#include <QTimer>
 #include <QWebEngineView>
 #include <QWindow>
 
@@ -126,6 +128,25 @@ void TForm1::MirrorShape() {
 void TForm1::MirrorPosition() {
     const QPoint place(phone_.window.form.Left, phone_.window.form.Top);
     if (pos() != place) move(place);
+}
+
+bool TForm1::event(QEvent* event) {
+    // The window system's window of the phone is made anew once the browser view first draws (it
+    // then draws through the graphics stack). Dialogs shown before are still tied to the old one and
+    // may lie under the phone; once the new one is up they are shown again, tied to it.
+    if (event->type() == QEvent::WinIdChange) QTimer::singleShot(0, this, [this] { ShowDialogsOverTheWindow(); });
+    return QWidget::event(event);
+}
+
+void TForm1::ShowDialogsOverTheWindow() {
+    if (!internalWinId()) return; // the old one is gone, the new one not yet made: its own change follows
+    for (QDialog* dialog : findChildren<QDialog*>(Qt::FindDirectChildrenOnly)) {
+        if (!dialog->isVisible()) continue;
+        dialog->hide();
+        if (QWindow* own = dialog->windowHandle()) own->setTransientParent(windowHandle());
+        dialog->show();
+        dialog->raise();
+    }
 }
 
 void TForm1::closeEvent(QCloseEvent* event) {

@@ -42,6 +42,7 @@ signals:
     void closed();
 
 protected:
+    bool event(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
@@ -53,6 +54,7 @@ private:
     void MirrorKeys();
     void MirrorShape();
     void MirrorPosition();
+    void ShowDialogsOverTheWindow();
     bool AskHitTest(bool leftButtonDown, const QPointF& cursor);
 
     Phone& phone_;

@@ -1,16 +1,31 @@
-// The desktop phone: one station of the classroom, started from the folder that holds data/.
+// The desktop phone: one station of the classroom, on the classroom folder given as its argument or
+// on the current folder, as the folder that holds data/.
 
-#include "platform/Clock.h"
-#include "platform/SystemInfo.h"
-#include "desktop/phone/DesktopPhone.h"
-#include "desktop/phone/MessageBoxErrorReporter.h"
+#include "desktop/phone/FirstRunWindow.h"
+#include "desktop/phone/PhoneCommandLine.h"
+#include "desktop/phone/PhoneProgram.h"
+#include "desktop/phone/QuietTerminal.h"
+#include "platform/ClassroomFolder.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QLibraryInfo>
 #include <QLocale>
-#include <QMessageBox>
+#include <QTranslator>
+
+#include <cstdio>
+#include <filesystem>
 
 int main(int argc, char** argv) {
+    const vq::PhoneCommandLine line = vq::ReadPhoneCommandLine(std::vector<std::string>(argv + 1, argv + argc));
+    switch (line.action) {
+    case vq::PhoneCommandLine::Action::ShowHelp: std::fputs(vq::PhoneUsage().c_str(), stdout); return 0;
+    case vq::PhoneCommandLine::Action::ShowVersion: std::fputs(vq::PhoneVersion().c_str(), stdout); return 0;
+    case vq::PhoneCommandLine::Action::Refuse: std::fputs(line.refusal.c_str(), stderr); return 2;
+    case vq::PhoneCommandLine::Action::Run: break;
+    }
+    vq::KeepTerminalQuiet();
+
     // The phone places, shapes and shakes its own window, which Wayland does not let a program do;
     // under a Wayland desktop it runs through the desktop's X server.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&
@@ -21,24 +36,22 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("velquinlan"));
     QApplication::setApplicationDisplayName(QStringLiteral("スマートフォン指導用VelquinLAN"));
-    // The browser's own texts (its error page) in the pupils' language.
-    QLocale::setDefault(QLocale(QLocale::Japanese, QLocale::Japan));
-
-    if (!QDir(QStringLiteral("data")).exists()) {
-        QMessageBox::critical(nullptr, QApplication::applicationDisplayName(),
-                              QStringLiteral("このフォルダには data フォルダがありません:\n%1\n\n"
-                                             "教室フォルダ（data フォルダを含むフォルダ）で起動してください。")
-                                  .arg(QDir::currentPath()));
-        return 1;
-    }
-
-    vq::HostSystemInfo system;
-    vq::SystemClock clock;
-    vq::MessageBoxErrorReporter errors;
-    vq::DesktopPhone station(system, clock, errors, vq::CaptureSourceFromEnvironment());
+    QApplication::setDesktopFileName(QStringLiteral("velquinlan"));
+    // The browser's own texts (its error page) and Qt's (the folder dialog, the buttons of message
+    // boxes) in the pupils' language, where Qt's translations are installed.
+    const QLocale japanese(QLocale::Japanese, QLocale::Japan);
+    QLocale::setDefault(japanese);
+    QTranslator qtTexts;
+    if (qtTexts.load(japanese, QStringLiteral("qtbase"), QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(&qtTexts);
     // The power key ends the program even while an error message is still open.
     QApplication::setQuitOnLastWindowClosed(false);
-    QObject::connect(&station.window(), &vq::TForm1::closed, &app, &QApplication::quit);
-    station.Start();
+
+    const std::filesystem::path programFolder = QCoreApplication::applicationDirPath().toStdString();
+    vq::PhoneProgram program({std::filesystem::current_path(), vq::FindBundledClassroom(programFolder),
+                              QDir::homePath().toStdString(), vq::AskForClassroomFolder},
+                             vq::CaptureSourceFromEnvironment());
+    QObject::connect(&program, &vq::PhoneProgram::finished, &app, &QApplication::quit);
+    program.Open(line.classroom ? std::optional<std::filesystem::path>(*line.classroom) : std::nullopt);
     return QApplication::exec();
 }

@@ -1,5 +1,6 @@
 #include "desktop/teacher/BundledContent.h"
 
+#include "platform/ClassroomFolder.h"
 #include "platform/NativePath.h"
 
 #include <cstdlib>
@@ -12,11 +13,9 @@ std::string BundledDataFolder() {
     if (const char* chosen = std::getenv("VELQUINLAN_CONTENT"); chosen && *chosen) return FromNativeName(chosen);
     std::error_code error;
     const fs::path program = fs::read_symlink("/proc/self/exe", error);
-    if (!error) {
-        const fs::path installed = program.parent_path().parent_path() / "share/velquinlan/classroom/data";
-        if (fs::is_directory(installed / "kyouzai", error)) return FromNativeName(installed.string());
-    }
-    return FromNativeName(VQ_BUILD_CLASSROOM);
+    if (error) return {};
+    const auto bundled = FindBundledClassroom(program.parent_path());
+    return bundled ? FromNativeName((*bundled / "data").string()) : std::string();
 }
 
 std::string ProgramVersion() { return VQ_VERSION; }

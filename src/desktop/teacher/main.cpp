@@ -46,7 +46,7 @@ int main(int argc, char** argv) {
     std::string error;
     const auto command = vq::ParseTeacherCommand(args, error);
     if (!command) {
-        std::cerr << "velquinlan-teacher: " << error << "\n「velquinlan-teacher --help」で使い方を表示します。\n";
+        std::cerr << "velquinlan-teacher: " << error << "\n使い方は velquinlan-teacher --help で表示されます。\n";
         return 2;
     }
     vq::SystemClock clock;

@@ -26,6 +26,6 @@ TEST(MailDemo, SpamAfterTheSignUpAndThePhotoRegistrationAnswer) {
     EXPECT_EQ(out.find("] error "), std::string::npos) << out;
     EXPECT_TRUE(Prints(out, "[PC01] ComboBoxMail=spam_Mail (shown)")) << out;
     EXPECT_TRUE(Prints(out, "[PC01] ReceivedCount=4")) << out;
-    EXPECT_TRUE(Prints(out, "[PC01] MailLinkTarget=$DATA/risk/risk_top.html")) << out;
+    EXPECT_TRUE(Prints(out, "[PC01] MailLinkTarget=$DATA/risk/adult.html")) << out;
     EXPECT_TRUE(Prints(out, "[PC01] lblMailAddress=差出人 send_Photo_Mail (shown)")) << out;
 }
