@@ -28,6 +28,7 @@
 #include <QTabWidget>
 #include <QTime>
 #include <QTimer>
+#include <QtConcurrent>
 #include <QToolBar>
 #include <QVBoxLayout>
 
@@ -90,13 +91,14 @@ TeacherWindow::TeacherWindow(ClassroomFolder folder, std::string bundledDataFold
     connect(prepareView_, &PrepareView::currentLessonRequested, this, &TeacherWindow::ReturnToCurrentLesson);
     connect(exportView_, &ExportView::pdfRequested, this, &TeacherWindow::AskPdf);
     connect(exportView_, &ExportView::csvRequested, this, &TeacherWindow::AskCsv);
-    connect(timer_, &QTimer::timeout, this, &TeacherWindow::Refresh);
+    connect(timer_, &QTimer::timeout, this, &TeacherWindow::RefreshInBackground);
+    connect(&background_, &QFutureWatcher<Refreshed>::finished, this, [this] { TakeRefreshed(background_.result()); });
 
     Watch(current_);
     SetLargeType(QSettings().value(QStringLiteral("largeType"), false).toBool());
 }
 
-TeacherWindow::~TeacherWindow() = default;
+TeacherWindow::~TeacherWindow() { background_.waitForFinished(); }
 
 void TeacherWindow::BuildToolBar() {
     QToolBar* bar = addToolBar(QStringLiteral("表示"));
@@ -150,10 +152,11 @@ void TeacherWindow::SetOptions(const ViewOptions& options) {
     ShowSnapshot();
 }
 
-const ClassSnapshot& TeacherWindow::Snapshot() const { return watcher_->Snapshot(); }
+const ClassSnapshot& TeacherWindow::Snapshot() const { return shown_; }
 
 void TeacherWindow::Watch(const ClassroomFolder& folder) {
-    watcher_ = std::make_unique<ClassWatcher>(folder, ShowsPastLesson() ? AppendedLines::Tail::TakeAsIs
+    background_.waitForFinished();
+    watcher_ = std::make_shared<ClassWatcher>(folder, ShowsPastLesson() ? AppendedLines::Tail::TakeAsIs
                                                                        : AppendedLines::Tail::WaitUntilSettled);
     postsView_->SetReadOnly(ShowsPastLesson());
     if (ShowsPastLesson()) {
@@ -172,22 +175,53 @@ void TeacherWindow::Watch(const ClassroomFolder& folder) {
     Refresh();
 }
 
+namespace {
+
+QString RefreshedMessage(bool pastLesson) {
+    if (pastLesson) return QStringLiteral("保存した授業を表示しています");
+    return QStringLiteral("%1 に更新しました（%2秒ごとに更新）")
+        .arg(QTime::currentTime().toString(QStringLiteral("H:mm:ss")))
+        .arg(kRefreshMs / 1000);
+}
+
+} // namespace
+
 void TeacherWindow::Refresh() {
+    background_.waitForFinished();
+    Refreshed refreshed{watcher_, {}, {}};
     try {
-        watcher_->Refresh();
-        statusBar()->showMessage(ShowsPastLesson() ? QStringLiteral("保存した授業を表示しています")
-                                                   : QStringLiteral("%1 に更新しました（%2秒ごとに更新）")
-                                                         .arg(QTime::currentTime().toString(QStringLiteral("H:mm:ss")))
-                                                         .arg(kRefreshMs / 1000));
+        refreshed.snapshot = watcher_->Refresh();
     } catch (const PlatformError& e) {
-        statusBar()->showMessage(QStringLiteral("教室フォルダを読めませんでした（次の更新でもう一度読みます）: ") + Message(e));
+        refreshed.error = Message(e);
+    }
+    TakeRefreshed(refreshed);
+}
+
+void TeacherWindow::RefreshInBackground() {
+    if (background_.isRunning()) return; // a slow share: the next tick comes after this one ends
+    background_.setFuture(QtConcurrent::run([watcher = watcher_]() -> Refreshed {
+        try {
+            return {watcher, watcher->Refresh(), {}};
+        } catch (const PlatformError& e) {
+            return {watcher, {}, Message(e)};
+        }
+    }));
+}
+
+void TeacherWindow::TakeRefreshed(const Refreshed& refreshed) {
+    if (refreshed.watcher != watcher_) return;
+    if (refreshed.error.isEmpty()) {
+        shown_ = refreshed.snapshot;
+        statusBar()->showMessage(RefreshedMessage(ShowsPastLesson()));
+    } else {
+        statusBar()->showMessage(QStringLiteral("教室フォルダを読めませんでした（次の更新でもう一度読みます）: ") + refreshed.error);
     }
     ShowSnapshot();
     ShowFolder();
 }
 
 void TeacherWindow::ShowSnapshot() {
-    const ClassSnapshot& snapshot = watcher_->Snapshot();
+    const ClassSnapshot& snapshot = shown_;
     classView_->Show(snapshot, options_);
     debriefView_->Show(snapshot, options_, watcher_->Folder());
     billsView_->Show(snapshot, options_);
@@ -265,7 +299,7 @@ QString TeacherWindow::ReportHeading() const {
 QString TeacherWindow::ExportPdf(const QString& file) {
     QString text;
     try {
-        WriteReportPdf(file, ReportHeading(), watcher_->Snapshot(), options_, watcher_->Folder(),
+        WriteReportPdf(file, ReportHeading(), shown_, options_, watcher_->Folder(),
                        billsView_->StationChartImage(QSize(1000, 450)));
         text = QStringLiteral("PDF に書き出しました: %1").arg(file);
     } catch (const PlatformError& e) {
@@ -278,7 +312,7 @@ QString TeacherWindow::ExportPdf(const QString& file) {
 QString TeacherWindow::ExportCsv(const QString& file) {
     QString text;
     try {
-        WriteReportCsv(file, watcher_->Snapshot(), options_);
+        WriteReportCsv(file, shown_, options_);
         text = QStringLiteral("CSV に書き出しました: %1").arg(file);
     } catch (const PlatformError& e) {
         text = Message(e);

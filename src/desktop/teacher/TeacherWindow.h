@@ -4,6 +4,7 @@
 #include "platform/Clock.h"
 #include "teacher/ClassWatcher.h"
 
+#include <QFutureWatcher>
 #include <QMainWindow>
 
 #include <memory>
@@ -42,14 +43,26 @@ public:
 
     void SetLargeType(bool large);
     void SetOptions(const ViewOptions& options);
-    // Reads what changed and shows it.
+    // Reads what changed and shows it, waiting for it.
     void Refresh();
+    // The same on a worker thread, for the timer: on a share a refresh of forty stations takes a
+    // quarter of a second, which the window must not freeze for.
+    void RefreshInBackground();
 
     [[nodiscard]] const ClassSnapshot& Snapshot() const;
     [[nodiscard]] bool ShowsPastLesson() const { return !pastLesson_.isEmpty(); }
 
 private:
+    // What a refresh on the worker thread brings back, with the watcher it came from: a watcher
+    // replaced meanwhile (another lesson opened) has its result dropped.
+    struct Refreshed {
+        std::shared_ptr<ClassWatcher> watcher;
+        ClassSnapshot snapshot;
+        QString error;
+    };
+
     void BuildToolBar();
+    void TakeRefreshed(const Refreshed& refreshed);
     void ShowSnapshot();
     void ShowFolder();
     void Watch(const ClassroomFolder& folder);
@@ -64,7 +77,9 @@ private:
     ClassroomFolder current_;
     std::string bundledDataFolder_;
     const Clock& clock_;
-    std::unique_ptr<ClassWatcher> watcher_;
+    std::shared_ptr<ClassWatcher> watcher_; // used by one thread at a time: the worker while it refreshes
+    ClassSnapshot shown_;
+    QFutureWatcher<Refreshed> background_;
     QString pastLesson_;
     ViewOptions options_;
     QFont normalFont_;

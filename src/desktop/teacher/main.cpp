@@ -50,7 +50,11 @@ int main(int argc, char** argv) {
         return 2;
     }
     vq::SystemClock clock;
-    const vq::TeacherEnvironment environment{vq::FromNativeName(std::filesystem::current_path().string()),
+    // A share that hiccups cannot name the current folder for a moment; "." still reaches it, and a
+    // folder that really is gone is then reported like any other without data/.
+    std::error_code noCurrent;
+    const std::filesystem::path current = std::filesystem::current_path(noCurrent);
+    const vq::TeacherEnvironment environment{vq::FromNativeName(noCurrent ? std::string(".") : current.string()),
                                              vq::BundledDataFolder(), clock, vq::ProgramVersion()};
     // The commands need no display: they run in scripts and over a remote shell.
     if (command->kind != vq::TeacherCommand::Kind::Window) return vq::RunTeacherCommand(*command, environment, std::cout, std::cerr);

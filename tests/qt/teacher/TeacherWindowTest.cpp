@@ -5,6 +5,8 @@
 #include "platform/NativePath.h"
 #include "support/Classroom.h"
 #include "support/DemoRun.h"
+#include "Waiting.h"
+#include "platform/Text.h"
 
 #include <QBarSeries>
 #include <QBarSet>
@@ -19,6 +21,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
 
 using namespace vq;
 using namespace vqtest;
@@ -80,6 +83,16 @@ TEST_F(TeacherWindowTest, EveryViewFillsFromTheClassroomFolder) {
     EXPECT_EQ(Find<QTableWidget>("billsTable")->rowCount(), 3);
     EXPECT_EQ(Find<QTableWidget>("postsTable")->rowCount(), 2); // the board, newest first
     EXPECT_EQ(Cell("postsTable", 0, 1), QStringLiteral("PC03"));
+}
+
+TEST_F(TeacherWindowTest, TheTimersRefreshReadsOnAWorkerAndShowsWhatChanged) {
+    const std::int64_t before = window_.Snapshot().stations[0].bill.total;
+    std::ofstream(lesson_->root / "data/log/log_PC01.dat", std::ios::binary | std::ios::app)
+        << vq::Utf8ToCp932("PC01,10.0.0.1,2026/12/07 9:30:00,掲示板,\r\n");
+    window_.RefreshInBackground();
+    ASSERT_TRUE(WaitUntil([&] { return window_.Snapshot().stations[0].bill.total != before; }));
+    EXPECT_EQ(window_.Snapshot().stations[0].bill.CountOf(u"掲示板"), 3);
+    EXPECT_EQ(Cell("classTable", 0, 3), QStringLiteral("%1円").arg(window_.Snapshot().stations[0].bill.total));
 }
 
 TEST_F(TeacherWindowTest, TheProjectorSwitchesHideNamesAndMaskValues) {
