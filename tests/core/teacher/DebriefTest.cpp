@@ -1,6 +1,7 @@
 // The debrief from known logs: what counts as typed, repeats, spam per sign-up, masking and hiding.
 
 #include "platform/Text.h"
+#include "teacher/ClassReport.h"
 #include "teacher/ClassTotals.h"
 #include "teacher/Debrief.h"
 #include "teacher/DebriefRows.h"
@@ -89,4 +90,17 @@ TEST(DebriefRows, HiddenNamesLeaveNoStationAndNoStationOrder) {
     EXPECT_TRUE(hidden[0].time.empty());
     const auto unmasked = DebriefRows(d, {true, false});
     EXPECT_EQ(WideToUtf8(unmasked[0].value), "0801"); // sorted by value, not by station
+}
+
+TEST(ReportCsv, QuotesWhatNeedsItAndNeverStartsAFormula) {
+    const Debrief d = DebriefOf({Lesson("PC01", {"姓名占い,=HYPERLINK(\"x\")", "メルアド占い,a,b@example.jp"})}, 0);
+    ClassSnapshot snapshot;
+    snapshot.debrief = d;
+    const std::string csv = ReportCsv(snapshot);
+    EXPECT_NE(csv.find("\r\n名前,PC01,\"'=HYPERLINK(\"\"x\"\")\","), std::string::npos) << csv;
+    EXPECT_NE(csv.find("\r\nメールアドレス,PC01,\"a,b@example.jp\","), std::string::npos);
+    // The text report keeps a cell on its line whatever was typed.
+    const Debrief broken = DebriefOf({Lesson("PC01", {"姓名占い,a\tb"})}, 0);
+    snapshot.debrief = broken;
+    EXPECT_NE(ReportText(snapshot).find("名前\tPC01\ta b\t"), std::string::npos);
 }

@@ -77,3 +77,19 @@ TEST(TeacherCommandLine, ParsesWhatTheProgramTakesAndRefusesTheRest) {
         EXPECT_FALSE(error.empty());
     }
 }
+
+TEST(TeacherCommandLine, AFolderWithoutAClassIsAClearFailure) {
+    Classroom empty;
+    std::filesystem::remove_all(empty.root / "data");
+    ManualClock clock;
+    std::ostringstream out, err;
+    const TeacherEnvironment env{FromNativeName(empty.root.string()), "", clock, "1.0.0"};
+    EXPECT_EQ(RunTeacherCommand({TeacherCommand::Kind::Report, false, ""}, env, out, err), 1);
+    EXPECT_NE(err.str().find("このフォルダには data フォルダがありません"), std::string::npos) << err.str();
+    EXPECT_EQ(RunTeacherCommand({TeacherCommand::Kind::NewClassroom, false, (empty.root / "new").string()}, env, out, err), 1);
+    EXPECT_NE(err.str().find("教材が見つかりません"), std::string::npos) << err.str();
+    EXPECT_FALSE(std::filesystem::exists(empty.root / "new" / "data"));
+    std::ostringstream version;
+    EXPECT_EQ(RunTeacherCommand({TeacherCommand::Kind::Version, false, ""}, env, version, err), 0);
+    EXPECT_EQ(version.str(), "velquinlan-teacher 1.0.0\n");
+}
