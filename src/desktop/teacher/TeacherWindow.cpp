@@ -239,6 +239,9 @@ void TeacherWindow::ShowFolder() {
 }
 
 void TeacherWindow::Moderate(PostFile file, const ClassPost& post, bool hide) {
+    // A file lock belongs to the whole process and goes when any handle of the file closes: a
+    // refresh reading the board on the worker meanwhile would let the phones append unlocked.
+    background_.waitForFinished();
     try {
         if (hide) HidePost(watcher_->Folder(), file, post);
         else PutBackPost(watcher_->Folder(), file, post);
@@ -258,6 +261,7 @@ QString TeacherWindow::CreateClassroomAt(const QString& folder) {
 }
 
 QString TeacherWindow::ArchiveLesson() {
+    background_.waitForFinished(); // as for moderation: no reading on the worker while files are locked
     QString text;
     try {
         const ArchiveOutcome outcome = vq::ArchiveLesson(current_, clock_.Now());
