@@ -9,7 +9,8 @@ struct MailEntry {
     std::u16string Party;   // the sender of a received mail; the address as typed for a sent one
     std::u16string SentAt;  // time stamp text
     std::u16string Subject;
-    std::u16string Body;    // with the photo marker and the photo name when a photo is attached
+    std::u16string Body;    // the text as typed
+    std::u16string Photo;   // the attached photo's file name; empty without one
 };
 
 } // namespace vq

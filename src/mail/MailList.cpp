@@ -1,7 +1,6 @@
 #include "mail/MailList.h"
 
 #include "mail/MailPaths.h"
-#include "mail/PhotoMarker.h"
 #include "shell/Phone.h"
 #include "shell/PictureLoading.h"
 #include "site/MailLink.h"
@@ -13,17 +12,16 @@ namespace {
 // body field as it was.
 void ShowEntryBody(Phone& phone, const MailEntry& entry) {
     MailPanel& panel = phone.mailPanel;
-    if (!HasPhoto(entry.Body)) {
+    if (entry.Photo.empty()) {
         panel.txtNewBody.Text = entry.Body;
         panel.pnlPhoto2.Visible = false;
         return;
     }
-    PhotoSplit split = SplitPhoto(entry.Body);
-    const std::string photoPath = MailPhotoPath(phone, split.photo); // a name that escapes the folder stops here
-    phone.mail.CurrentPhoto = split.photo;
+    const std::string photoPath = MailPhotoPath(phone, entry.Photo); // a name that escapes the folder stops here
+    phone.mail.CurrentPhoto = entry.Photo;
     LoadPhoto(panel.imgPhoto, photoPath);
     panel.pnlPhoto2.Visible = true;
-    panel.txtNewBody.Text = std::move(split.text);
+    panel.txtNewBody.Text = entry.Body;
 }
 
 } // namespace

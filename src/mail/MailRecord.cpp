@@ -1,5 +1,6 @@
 #include "mail/MailRecord.h"
 
+#include "mail/PhotoMarker.h"
 #include "platform/Text.h"
 #include "site/RecordText.h"
 
@@ -47,7 +48,8 @@ MailRecord ParseStoredMailRecord(std::string_view line) {
 
 MailEntry ParseMailRecord(std::string_view line) {
     const auto fields = SplitMailFields(ToWide(line));
-    return {fields[0], fields[2], DecodeRecordText(fields[4]), DecodeRecordText(fields[5])};
+    MailBody body = ReadStoredMailBody(fields[5]);
+    return {fields[0], fields[2], DecodeRecordText(fields[4]), std::move(body.text), std::move(body.photo)};
 }
 
 } // namespace vq

@@ -8,7 +8,8 @@
 namespace vq {
 
 // One line of an inbox or a sent log: six fields separated by "#c#". Subject and body hold text in
-// its stored form (line breaks and "#c#" encoded), so that a record is always one whole line.
+// its stored form (line breaks and "#c#" encoded), so that a record is always one whole line; the
+// body ends in the photo marker and the photo's name when a photo is attached.
 struct MailRecord {
     std::string sender;        // station name, or "send_Photo_Mail" / "spam_Mail"
     std::string senderAddress;
@@ -21,8 +22,8 @@ struct MailRecord {
 // The CP932 line, without its line end.
 [[nodiscard]] std::string FormatMailRecord(const MailRecord& record);
 
-// A line that holds "#c#" as the phone keeps it: sender, time, subject and body, the last two back
-// in the form the pupil typed. Missing fields are empty; everything after the fifth separator, further
+// A line that holds "#c#" as the phone keeps it: sender, time, subject, body and photo, subject and
+// body back in the form the pupil typed. Missing fields are empty; everything after the fifth separator, further
 // separators included, is the body.
 [[nodiscard]] MailEntry ParseMailRecord(std::string_view line);
 

@@ -50,10 +50,8 @@ std::u16string AttachedPhoto(const Phone& phone) {
 
 // The record of this mail for one recipient field.
 MailRecord RecordOf(const Phone& phone, const Outgoing& mail, std::u16string recipient) {
-    std::u16string body = EncodeRecordText(mail.body);
-    if (!mail.photo.empty()) body = WithPhoto(body, mail.photo);
     return {phone.StationName, phone.StationAddress, TimeNow(phone), std::move(recipient),
-            EncodeRecordText(mail.subject), std::move(body)};
+            EncodeRecordText(mail.subject), StoredMailBody(mail.body, mail.photo)};
 }
 
 // A mail the station sends itself in the name of a special sender; texts in stored form.
@@ -146,7 +144,7 @@ void SendMail(Phone& phone) {
     // The spam answer ignores the photo: it is no photo mail.
     const bool photoMail = !mail.photo.empty() && *route != Route::Spam;
     AddMailEntry(TableOf(phone.mail, MailBox::Sent),
-                 {mail.address, ToWide(TimeNow(phone)), mail.subject, photoMail ? WithPhoto(mail.body, mail.photo) : mail.body});
+                 {mail.address, ToWide(TimeNow(phone)), mail.subject, mail.body, photoMail ? mail.photo : u""});
     ClearNewMailFields(panel);
     StartSendNotice(phone);
     LogActivity(phone, photoMail ? u"写真つきメール送信" : u"メール送信");

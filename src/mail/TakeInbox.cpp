@@ -5,7 +5,6 @@
 #include "mail/MailPaths.h"
 #include "mail/MailRecord.h"
 #include "mail/MailTable.h"
-#include "mail/PhotoMarker.h"
 #include "platform/Files.h"
 #include "platform/Text.h"
 #include "shell/Phone.h"
@@ -24,7 +23,7 @@ void TakeInbox(Phone& phone) {
     for (const std::string& line : SplitLines(content)) {
         if (FindCp932(line, "#c#") == std::string::npos) continue;
         MailEntry entry = ParseMailRecord(line);
-        titles.push_back(HasPhoto(entry.Body) ? u"写真つきメール受信" : u"メール受信");
+        titles.push_back(!entry.Photo.empty() ? u"写真つきメール受信" : u"メール受信");
         AddMailEntry(received, std::move(entry));
     }
     if (titles.empty()) return;

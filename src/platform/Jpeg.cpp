@@ -61,6 +61,53 @@ void CheckImage(const RgbImage& image) {
         throw PlatformError("JPEG画像にする絵の大きさが正しくありません");
 }
 
+enum class Read { HeaderOnly, Pixels };
+
+struct Decoded {
+    PictureSize size;
+    RgbImage image;
+};
+
+// The header's size and, when asked, the pixels of a picture no larger than largest; the size is
+// checked before anything is allocated for the pixels.
+Decoded Decode(std::string_view bytes, PictureSize largest, Read what) {
+    if (bytes.empty()) throw PlatformError("JPEG画像が空です");
+    auto d = std::make_unique<Decompression>();
+    auto decoded = std::make_unique<Decoded>();
+    d->info.err = &d->errors.manager;
+    UseErrors(d->errors);
+    if (setjmp(d->errors.jump)) {
+        jpeg_destroy_decompress(&d->info);
+        throw PlatformError(std::string("JPEG画像を読めません (") + d->errors.message + ")");
+    }
+    jpeg_create_decompress(&d->info);
+    jpeg_mem_src(&d->info, reinterpret_cast<const unsigned char*>(bytes.data()), static_cast<unsigned long>(bytes.size()));
+    jpeg_read_header(&d->info, TRUE);
+    decoded->size = {static_cast<int>(d->info.image_width), static_cast<int>(d->info.image_height)};
+    if (what == Read::HeaderOnly) {
+        jpeg_destroy_decompress(&d->info);
+        return std::move(*decoded);
+    }
+    if (Exceeds(decoded->size, largest)) {
+        jpeg_destroy_decompress(&d->info);
+        throw PlatformError(TooLargeText(decoded->size, largest));
+    }
+    d->info.out_color_space = JCS_RGB;
+    jpeg_start_decompress(&d->info);
+    RgbImage& image = decoded->image;
+    image.width = static_cast<int>(d->info.output_width);
+    image.height = static_cast<int>(d->info.output_height);
+    image.pixels.resize(static_cast<std::size_t>(image.width) * static_cast<std::size_t>(image.height) * 3);
+    const std::size_t stride = static_cast<std::size_t>(image.width) * 3;
+    while (d->info.output_scanline < d->info.output_height) {
+        JSAMPROW row = image.pixels.data() + d->info.output_scanline * stride;
+        jpeg_read_scanlines(&d->info, &row, 1);
+    }
+    jpeg_finish_decompress(&d->info);
+    jpeg_destroy_decompress(&d->info);
+    return std::move(*decoded);
+}
+
 } // namespace
 
 std::string EncodeJpeg(const RgbImage& image, int quality) {
@@ -92,42 +139,20 @@ std::string EncodeJpeg(const RgbImage& image, int quality) {
     return std::string(reinterpret_cast<const char*>(c->buffer), c->size);
 }
 
-RgbImage DecodeJpeg(std::string_view bytes) {
-    if (bytes.empty()) throw PlatformError("JPEG画像が空です");
-    auto d = std::make_unique<Decompression>();
-    auto image = std::make_unique<RgbImage>();
-    d->info.err = &d->errors.manager;
-    UseErrors(d->errors);
-    if (setjmp(d->errors.jump)) {
-        jpeg_destroy_decompress(&d->info);
-        throw PlatformError(std::string("JPEG画像を読めません (") + d->errors.message + ")");
-    }
-    jpeg_create_decompress(&d->info);
-    jpeg_mem_src(&d->info, reinterpret_cast<const unsigned char*>(bytes.data()), static_cast<unsigned long>(bytes.size()));
-    jpeg_read_header(&d->info, TRUE);
-    d->info.out_color_space = JCS_RGB;
-    jpeg_start_decompress(&d->info);
-    image->width = static_cast<int>(d->info.output_width);
-    image->height = static_cast<int>(d->info.output_height);
-    image->pixels.resize(static_cast<std::size_t>(image->width) * static_cast<std::size_t>(image->height) * 3);
-    const std::size_t stride = static_cast<std::size_t>(image->width) * 3;
-    while (d->info.output_scanline < d->info.output_height) {
-        JSAMPROW row = image->pixels.data() + d->info.output_scanline * stride;
-        jpeg_read_scanlines(&d->info, &row, 1);
-    }
-    jpeg_finish_decompress(&d->info);
-    jpeg_destroy_decompress(&d->info);
-    return std::move(*image);
+PictureSize JpegSize(std::string_view bytes) { return Decode(bytes, {}, Read::HeaderOnly).size; }
+
+RgbImage DecodeJpeg(std::string_view bytes, PictureSize largest) {
+    return std::move(Decode(bytes, largest, Read::Pixels).image);
 }
 
 void WriteJpegFile(const std::string& path, const RgbImage& image, int quality) {
     RewriteFile(path, EncodeJpeg(image, quality));
 }
 
-RgbImage ReadJpegFile(const std::string& path) {
+RgbImage ReadJpegFile(const std::string& path, PictureSize largest) {
     const std::string bytes = ReadAll(path);
     try {
-        return DecodeJpeg(bytes);
+        return DecodeJpeg(bytes, largest);
     } catch (const PlatformError& e) {
         throw PlatformError(std::string(e.what()) + ": " + Cp932ToUtf8(path));
     }

@@ -10,18 +10,55 @@
 #include <unistd.h>
 
 #include <climits>
+#include <cstdint>
 #include <cstdlib>
 #include <filesystem>
 
 namespace vq {
+namespace {
+
+constexpr int kLongestStationName = 15;
+constexpr int kKeptOfALongName = 10;
+
+// Byte offset after the first n characters of name.
+std::size_t CharactersEnd(std::string_view name, int n) {
+    std::size_t end = 0;
+    for (int characters = 0; characters < n && end < name.size(); ++characters) end += Cp932CharWidth(name, end);
+    return end;
+}
+
+// Four letters or digits from a hash of the bytes (32-bit FNV-1a): the same on every computer.
+std::string HashTag(std::string_view name) {
+    std::uint32_t hash = 2166136261u;
+    for (unsigned char c : name) hash = (hash ^ c) * 16777619u;
+    static constexpr std::string_view kDigits = "0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZ";
+    std::string tag;
+    for (int i = 0; i < 4; ++i) {
+        tag += kDigits[hash % kDigits.size()];
+        hash /= static_cast<std::uint32_t>(kDigits.size());
+    }
+    return tag;
+}
+
+} // namespace
 
 std::string StationNameFrom(const std::string& computerName) {
     const std::string name = computerName.substr(0, computerName.find('.'));
-    // Fifteen characters, never cutting a double-byte one in half.
-    std::size_t end = 0;
-    for (int characters = 0; characters < 15 && end < name.size(); ++characters)
-        end += IsLeadByte(static_cast<unsigned char>(name[end])) && end + 1 < name.size() ? 2 : 1;
-    return name.substr(0, end);
+    if (CharactersEnd(name, kLongestStationName) == name.size()) return name;
+    return name.substr(0, CharactersEnd(name, kKeptOfALongName)) + "~" + HashTag(name);
+}
+
+bool IsUsableStationName(std::string_view name) {
+    if (name.empty() || FindCp932(name, "#c#") != std::string_view::npos || FindCp932(name, "..") != std::string_view::npos)
+        return false;
+    if (ToWide(name).find(u'\uFFFD') != std::u16string::npos) return false; // bytes that are no text
+    for (std::size_t i = 0; i < name.size(); i += Cp932CharWidth(name, i)) {
+        const auto c = static_cast<unsigned char>(name[i]);
+        if (c < 0x20 || c == 0x7F) return false;
+        if (Cp932CharWidth(name, i) == 1 && std::string_view("/\\,:*?\"<>|").find(name[i]) != std::string_view::npos)
+            return false;
+    }
+    return true;
 }
 
 std::string HostSystemInfo::CurrentDirectory() const {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 namespace vq {
 
@@ -40,7 +41,15 @@ private:
     std::string address_;
 };
 
-// The station name rule: the name up to its first ".", at most 15 characters.
+// The station name rule: the name up to its first ".", kept whole up to 15 characters. A longer one
+// becomes its first 10 characters, "~" and 4 letters or digits of a hash of the whole name, so that
+// names that differ only after the 15th character still name different stations. A double-byte
+// character counts as one and is never cut.
 std::string StationNameFrom(const std::string& computerName);
+
+// True when the name can be a station's: it names files of the shared folder and begins every
+// record, so it must be CP932 text free of "/", "\", ",", "#c#", "..", control characters and the
+// characters a Windows share refuses in file names (":", "*", "?", "\"", "<", ">", "|").
+bool IsUsableStationName(std::string_view name);
 
 } // namespace vq

@@ -150,9 +150,7 @@ bool EqualsNoCaseAt(std::basic_string_view<Char> text, std::size_t pos, std::bas
 }
 
 // Width in bytes of the character that starts at pos (1 for UTF-16 code units).
-std::size_t CharWidth(std::string_view text, std::size_t pos) {
-    return IsLeadByte(static_cast<unsigned char>(text[pos])) && pos + 1 < text.size() ? 2 : 1;
-}
+std::size_t CharWidth(std::string_view text, std::size_t pos) { return Cp932CharWidth(text, pos); }
 std::size_t CharWidth(std::u16string_view, std::size_t) { return 1; }
 
 template <typename Char>
@@ -177,6 +175,8 @@ std::basic_string<Char> ReplaceNoCase(std::basic_string_view<Char> text, std::ba
 
 } // namespace
 
+bool IsSingleByteCharacter(unsigned char b) { return !IsLeadByte(b) && Tables().Single(b) != kReplacement; }
+
 std::u16string ToWide(std::string_view cp932) {
     const Cp932Tables& t = Tables();
     std::u16string out;
@@ -185,11 +185,11 @@ std::u16string ToWide(std::string_view cp932) {
         const auto b = static_cast<unsigned char>(cp932[i]);
         if (b < 0x80) {
             out += static_cast<char16_t>(b);
-        } else if (IsLeadByte(b) && i + 1 < cp932.size()) {
+        } else if (IsLeadByte(b) && i + 1 < cp932.size() && IsTrailByte(static_cast<unsigned char>(cp932[i + 1]))) {
             out += t.Double(b, static_cast<unsigned char>(cp932[i + 1]));
             ++i;
         } else {
-            out += t.Single(b);
+            out += t.Single(b); // a lone lead byte among them: U+FFFD
         }
     }
     return out;

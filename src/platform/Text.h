@@ -20,6 +20,23 @@ std::string Utf8ToCp932(std::string_view utf8);
 
 // True when byte b starts a double-byte character of CP932.
 constexpr bool IsLeadByte(unsigned char b) { return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC); }
+// True when byte b can end a double-byte character. No markup character ("<", ">", "&", quotes) and no
+// control character is one, so a lead byte followed by one of those is a lone lead byte: it decodes
+// as U+FFFD on its own and never takes the next byte with it.
+constexpr bool IsTrailByte(unsigned char b) { return (b >= 0x40 && b <= 0x7E) || (b >= 0x80 && b <= 0xFC); }
+
+// Bytes of the character that starts at text[pos], by the rule every reader here uses: a lead byte
+// and a trail byte make one character, anything else is one byte.
+constexpr std::size_t Cp932CharWidth(std::string_view text, std::size_t pos) {
+    return IsLeadByte(static_cast<unsigned char>(text[pos])) && pos + 1 < text.size() &&
+                   IsTrailByte(static_cast<unsigned char>(text[pos + 1]))
+               ? 2
+               : 1;
+}
+
+// True when the byte, not being a lead byte, is a character of its own; ToWide turns the others
+// (0x80, 0xA0, 0xFD to 0xFF) into U+FFFD.
+[[nodiscard]] bool IsSingleByteCharacter(unsigned char b);
 
 // Byte offset of the first occurrence of needle in text, searching only at character boundaries so
 // that a match never starts inside a double-byte character; npos when there is none. from must be a

@@ -26,8 +26,10 @@ Phone::Phone(PhoneServices services)
 Phone::~Phone() { browser.SetListener(nullptr); }
 
 // An error ends the event at the point where it happened; what was written before stays written.
+// A phone refused its name at start acts as no station: it takes no mail and makes and bills nothing.
 template <typename Body>
 void Phone::RunEvent(Body&& body) {
+    if (shell.StationRefused) return;
     try {
         body();
     } catch (const PlatformError& e) {

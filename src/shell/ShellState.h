@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/StationLock.h"
+
 namespace vq {
 
 // The designed three-key geometry, taken once at start-up.
@@ -21,6 +23,11 @@ struct ShellState {
     KeyLayout SavedKeyLayout;
     WindowPos SavedWindowPos;
     bool CloseRequested = false; // the power key was pressed
+    // Held from start-up to the end: no second phone starts under this station's name.
+    StationLock NameHeld;
+    // Start-up refused the name (no station can have it, or a running one has it): the phone then
+    // acts as no station at all until it is closed.
+    bool StationRefused = false;
 };
 
 } // namespace vq

@@ -1,7 +1,11 @@
 #include "shell/StartUp.h"
 
 #include "mail/Camera.h"
+#include "mail/MailPaths.h"
 #include "platform/Files.h"
+#include "platform/PlatformError.h"
+#include "platform/StationLock.h"
+#include "platform/SystemInfo.h"
 #include "platform/Text.h"
 #include "shell/Keys.h"
 #include "shell/Phone.h"
@@ -50,6 +54,45 @@ void CreateStationFiles(Phone& phone) {
     for (const std::string& file : files) CreateIfMissing(phone.DataPath(file), "\r\n");
 }
 
+// What the pupil is told when the phone cannot be this station, and how to go on.
+constexpr std::string_view kCloseAndRestart =
+    "電源ボタンで閉じ、パソコンの名前か VELQUINLAN_STATION を変えてから起動し直してください。";
+
+// Characters a message box cannot show as they are.
+std::string Shown(const std::string& name) {
+    std::string shown = Cp932ToUtf8(name);
+    for (char& c : shown)
+        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) c = '?';
+    return shown;
+}
+
+[[noreturn]] void RefuseStation(Phone& phone, const std::string& message) {
+    phone.shell.StationRefused = true;
+    phone.window.Timer1.Enabled = false;
+    throw PlatformError(message);
+}
+
+// Before any file is made under the name: a name no station can have is refused.
+void CheckStationName(Phone& phone) {
+    if (IsUsableStationName(phone.StationName)) return;
+    if (phone.StationName.empty()) RefuseStation(phone, "端末名がありません。" + std::string(kCloseAndRestart));
+    RefuseStation(phone, "この端末名（" + Shown(phone.StationName) +
+                             "）は使えません。端末名には「/」「\\」「,」「:」「*」「?」「\"」「<」「>」「|」"
+                             "「#c#」「..」や制御文字は入れられません。" + std::string(kCloseAndRestart));
+}
+
+// The inbox exists now; holding its station byte says this name is running. Another phone holding
+// it already is this station: this one must not take its mail or add to its bill. Where the folder
+// keeps no locks the phone runs on, as it does for its mail.
+void HoldStationName(Phone& phone) {
+    phone.shell.NameHeld = StationLock::TryTake(InboxPath(phone, phone.StationName));
+    if (phone.shell.NameHeld.state() != StationLock::State::TakenByAnother) return;
+    RefuseStation(phone, "この端末名（" + Shown(phone.StationName) +
+                             "）はすでに使われています。同じ名前の端末が、このパソコンかほかのパソコンでもう動いて"
+                             "います。動いている方の端末を使ってください。別の端末として使うときは、この端末を" +
+                             std::string(kCloseAndRestart));
+}
+
 void ChooseRandomBody(Phone& phone) {
     static constexpr std::array<char, 6> kLetters{'K', 'W', 'B', 'R', 'Y', 'G'};
     const char letter = kLetters[static_cast<std::size_t>(phone.random.Below(6))];
@@ -57,6 +100,8 @@ void ChooseRandomBody(Phone& phone) {
 }
 
 } // namespace
+
+std::string DataRootIn(const std::string& directory) { return directory + "/data/"; }
 
 void RunStartUp(Phone& phone) {
     HideStartUpPanels(phone);
@@ -71,13 +116,15 @@ void RunStartUp(Phone& phone) {
     StartTimers(phone.window);
     const std::string directory = phone.system.CurrentDirectory();
     phone.StartPage = directory + "/data/kyouzai/contents/index.html";
-    phone.DataRoot = directory + "/data/";
+    phone.DataRoot = DataRootIn(directory);
     phone.Navigate(phone.StartPage);
     phone.StationName = StationNameFrom(phone.system.ComputerName());
+    CheckStationName(phone);
     phone.StationAddress = phone.system.LocalAddress();
     CreateCaptureWindow(phone);
     LoadProfileQuestions(phone);
     CreateStationFiles(phone);
+    HoldStationName(phone);
     ChooseRandomBody(phone);
 }
 

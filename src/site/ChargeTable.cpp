@@ -2,6 +2,7 @@
 
 #include "platform/Text.h"
 #include "site/ActivityLogLine.h"
+#include "site/HtmlText.h"
 
 #include <array>
 #include <unordered_map>
@@ -94,7 +95,7 @@ std::u16string ChargeTableHtml(const Bill& bill) {
     std::u16string html = u"<table>";
     for (const BillRow& row : bill.rows) {
         html += u"<tr color=\"#ffffcc\"><td><font size = \"2\">";
-        html += row.title;
+        html += EscapeHtml(row.title); // read from the shared folder, where anything may have been written
         html += u"(" + Decimal(row.count) + u"回)";
         html += u"</font></td><td align=\"right\"><font size = \"2\">　";
         html += Decimal(row.yen);

@@ -28,7 +28,8 @@ void WriteFortunePage(Phone& phone) {
         const std::int64_t k = CharCodeSum(subject) % kMessageCount + 1;
         const std::string message = MessageLine(phone, k);
         ReplaceMarker(phone, kNameMarker, ToNarrow(EscapeHtmlLines(subject)));
-        ReplaceMarker(phone, kMainMarker, "<br>" + message + "<br>");
+        // The message file is data like any other shared file: what a line holds shows as text.
+        ReplaceMarker(phone, kMainMarker, "<br>" + ToNarrow(EscapeHtml(ToWide(message))) + "<br>");
     }
     WriteResultPage(phone, FortuneResultPage(phone));
 }

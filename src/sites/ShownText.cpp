@@ -7,23 +7,24 @@
 namespace vq {
 namespace {
 
-// What a byte asks of the copy loop. A lead byte takes its second byte along, so a "\" that ends a
-// double-byte character (as in "ソ" or "表") is never read as the start of an escape; the markup
-// bytes are below 0x40 and can never be a second byte.
-enum class ByteKind : unsigned char { Plain, Lead, Backslash, Markup };
+// What a byte asks of the copy loop. A lead byte takes its trail byte along, so a "\" that ends a
+// double-byte character (as in "ソ" or "表") is never read as the start of an escape. The markup bytes
+// are below 0x40 and can never be a trail byte, so a lead byte that no trail byte follows, however it
+// got into the file, is shown as "?" on its own and never takes a "<" with it; so is a byte that is
+// no character. That is what decoding the text first would show, at no cost per byte.
+enum class ByteKind : unsigned char { Plain, Lead, Backslash, Markup, NoCharacter };
 
-constexpr std::array<ByteKind, 256> Kinds() {
+std::array<ByteKind, 256> Kinds() {
     std::array<ByteKind, 256> kinds{};
-    for (int b = 0; b < 256; ++b)
-        if (IsLeadByte(static_cast<unsigned char>(b))) kinds[static_cast<std::size_t>(b)] = ByteKind::Lead;
+    for (int b = 0; b < 256; ++b) {
+        const auto byte = static_cast<unsigned char>(b);
+        if (IsLeadByte(byte)) kinds[byte] = ByteKind::Lead;
+        else if (!IsSingleByteCharacter(byte)) kinds[byte] = ByteKind::NoCharacter;
+    }
     kinds['\\'] = ByteKind::Backslash;
     for (unsigned char c : {'&', '<', '>', '"', '\''}) kinds[c] = ByteKind::Markup;
     return kinds;
 }
-
-constexpr std::array<ByteKind, 256> kKinds = Kinds();
-
-ByteKind KindOf(char c) { return kKinds[static_cast<unsigned char>(c)]; }
 
 std::string_view EscapeOf(char c) {
     switch (c) {
@@ -51,28 +52,33 @@ std::size_t AppendEscape(std::string& page, std::string_view stored, std::size_t
     return 1;
 }
 
+// The run from i on that can be copied as it is: plain bytes and whole double-byte characters.
+std::size_t PlainRunEnd(std::string_view stored, std::size_t i, const std::array<ByteKind, 256>& kinds) {
+    while (i < stored.size()) {
+        const ByteKind kind = kinds[static_cast<unsigned char>(stored[i])];
+        if (kind == ByteKind::Plain) ++i;
+        else if (kind == ByteKind::Lead && i + 1 < stored.size() && IsTrailByte(static_cast<unsigned char>(stored[i + 1])))
+            i += 2;
+        else break;
+    }
+    return i;
+}
+
 } // namespace
 
 void AppendShownText(std::string& page, std::string_view stored) {
+    static const std::array<ByteKind, 256> kinds = Kinds();
     std::size_t i = 0;
     while (i < stored.size()) {
-        // Copy the longest run that needs no work in one go.
-        std::size_t run = i;
-        for (;;) {
-            if (run == stored.size()) break;
-            const ByteKind kind = KindOf(stored[run]);
-            if (kind == ByteKind::Plain) ++run;
-            else if (kind == ByteKind::Lead && run + 1 < stored.size()) run += 2;
-            else if (kind == ByteKind::Lead) ++run;
-            else break;
-        }
+        const std::size_t run = PlainRunEnd(stored, i, kinds);
         page.append(stored, i, run - i);
         i = run;
         if (i == stored.size()) break;
-        if (KindOf(stored[i]) == ByteKind::Backslash) {
-            i += AppendEscape(page, stored, i);
-        } else {
-            page += EscapeOf(stored[i]);
+        switch (kinds[static_cast<unsigned char>(stored[i])]) {
+        case ByteKind::Backslash: i += AppendEscape(page, stored, i); break;
+        case ByteKind::Markup: page += EscapeOf(stored[i++]); break;
+        default: // a lone lead byte, a byte that is no character
+            page += '?';
             ++i;
         }
     }

@@ -79,7 +79,7 @@ void AddSentMails(Debrief& debrief, const StationLesson& lesson, FreeSignUp& sig
             if (signUp.time.empty()) signUp.time = ToWide(mail.sentAt);
             signUp.spamMails += spamPerMail;
         } else if (mail.recipient == u"send_Photo_Mail") {
-            const PhotoSplit split = SplitPhoto(mail.body);
+            const MailBody split = ReadStoredMailBody(mail.body);
             if (!split.photo.empty()) debrief.photos.push_back({lesson.station, split.photo, ToWide(mail.sentAt)});
         }
     }

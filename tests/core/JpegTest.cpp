@@ -2,9 +2,11 @@
 #include "platform/Jpeg.h"
 #include "platform/PlatformError.h"
 #include "support/Classroom.h"
+#include "support/PhotoDesk.h"
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <cstdlib>
 
 using namespace vq;
@@ -31,6 +33,24 @@ int LargestDifference(const RgbImage& a, const RgbImage& b) {
 }
 
 } // namespace
+
+// 4 KB claiming 65488 x 65488 pixels once took 12.6 GB and half a minute before failing.
+TEST(Jpeg, APhotoClaimingToBeHugeIsRefusedByNameBeforeDecoding) {
+    Classroom classroom;
+    RewriteFile(classroom.DataRoot() + "mail_photo/huge.jpg", JpegClaimingSize(65488, 65488));
+    const auto start = std::chrono::steady_clock::now();
+    try {
+        (void)ReadJpegFile(classroom.DataRoot() + "mail_photo/huge.jpg");
+        FAIL();
+    } catch (const PlatformError& e) {
+        EXPECT_NE(std::string(e.what()).find("huge.jpg"), std::string::npos) << e.what();
+        EXPECT_NE(std::string(e.what()).find("65488"), std::string::npos) << e.what();
+    }
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(1));
+    EXPECT_THROW((void)DecodeJpeg(JpegClaimingSize(4097, 16)), PlatformError);
+    EXPECT_THROW((void)DecodeJpeg(JpegClaimingSize(16, 4097)), PlatformError);
+    EXPECT_EQ(DecodeJpeg(EncodeJpeg(Gradient(4096, 2), 50)).width, 4096); // the largest photo decodes
+}
 
 TEST(Jpeg, AFileRoundTripKeepsSizeAndColours) {
     Classroom classroom;

@@ -119,6 +119,22 @@ TEST_F(KeysTest, AMissingBodyPictureLeavesTheOneKeySkinUnchangedAndIsReported) {
     EXPECT_EQ(Window().BitBtnDown.Left, 142);
 }
 
+// A body picture that claims more pixels than the phone's body has is refused from its header, before
+// anything is decoded, and named.
+TEST_F(KeysTest, ABodyPictureLargerThanTheBodyIsRefusedByName) {
+    const std::string before = Window().Image1.pictureFile;
+    std::string header = "BM";
+    header += std::string("\x36\x00\x00\x00\x00\x00\x00\x00\x36\x00\x00\x00\x28\x00\x00\x00", 16);
+    header += std::string("\x20\x4E\x00\x00\x20\x4E\x00\x00\x01\x00\x18\x00", 12); // 20000 x 20000, 24 bits
+    header += std::string(24, '\0');
+    classroom.WriteBytes("body_picture/chocolate.bmp", header);
+    station.phone.SpeedButtonClick(7);
+    ASSERT_EQ(station.errors.messages.size(), 1u);
+    EXPECT_NE(station.errors.messages[0].find("chocolate.bmp"), std::string::npos) << station.errors.messages[0];
+    EXPECT_NE(station.errors.messages[0].find("20000"), std::string::npos) << station.errors.messages[0];
+    EXPECT_EQ(Window().Image1.pictureFile, before);
+}
+
 TEST_F(KeysTest, AMissingGlyphKeepsTheNewKeyPlacesWithTheOldGlyph) {
     station.phone.SpeedButtonClick(2);
     std::filesystem::remove(classroom.root / "data/body_picture/iPhoneButton.bmp");

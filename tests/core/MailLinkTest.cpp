@@ -42,10 +42,39 @@ TEST_F(MailLinkTest, VirtualSiteLinkBecomesALocalPathAndOffersTheCentreKey) {
 
 TEST_F(MailLinkTest, LinkEndsAtTheFirstCharacterOutsideDashToTilde) {
     for (const std::u16string end : {u" x", u",x", u"\"x", u"&x", u"(x", u"あ"}) {
-        Panel().txtNewBody.Text = u"http://a/b.html" + end;
+        Panel().txtNewBody.Text = u"http://velquin.invalid/bbs.html" + end;
         FindMailLink(station.phone);
-        EXPECT_EQ(station.phone.site.MailLinkTarget, "http://a/b.html") << WideToUtf8(end);
+        EXPECT_EQ(station.phone.site.MailLinkTarget, classroom.DataRoot() + "bbs.html") << WideToUtf8(end);
     }
+}
+
+// A link is offered only when it leads to a page of the classroom folder: no file elsewhere on the
+// PC, no data file of the folder (a classmate's password), no page on another site.
+TEST_F(MailLinkTest, ALinkOutsideTheClassroomPagesIsNoLink) {
+    Panel().txtNewBody.Text = u"http://velquin.invalid/bbs.html";
+    FindMailLink(station.phone);
+    for (const char16_t* body :
+         {u"http://velquin.invalid/../../../etc/passwd", u"http://velquin.invalid/prof_edit/090000PC01.dat",
+          u"http://velquin.invalid/risk/../../../../etc/hosts.html", u"http://velquin.invalid/..\\..\\x.html",
+          u"http://velquin.invalid/", u"http://velquin.invalid/prof_write.html?a=1", u"http://example.com/a.html",
+          u"http://velquin.invalid.example.com/a.html"}) {
+        Panel().lblButtonCenter.Visible = true;
+        Panel().txtNewBody.Text = body;
+        FindMailLink(station.phone);
+        EXPECT_EQ(station.phone.site.MailLinkTarget, classroom.DataRoot() + "bbs.html") << WideToUtf8(body);
+        EXPECT_FALSE(Panel().lblButtonCenter.Visible) << WideToUtf8(body);
+        EXPECT_EQ(Panel().lblButtonUp.font, Panel().lblButtonLeft.font) << WideToUtf8(body);
+    }
+}
+
+TEST_F(MailLinkTest, AGoodLinkIsOfferedWithItsDotsResolved) {
+    Panel().txtNewBody.Text = u"当選！ http://velquin.invalid/risk/./x/../risk_top.html を見てね";
+    FindMailLink(station.phone);
+    EXPECT_EQ(station.phone.site.MailLinkTarget, classroom.DataRoot() + "risk/risk_top.html");
+    EXPECT_TRUE(Panel().lblButtonCenter.Visible);
+    Panel().txtNewBody.Text = u"http://velquin.invalid/kyouzai/contents/index.htm";
+    FindMailLink(station.phone);
+    EXPECT_EQ(station.phone.site.MailLinkTarget, classroom.DataRoot() + "kyouzai/contents/index.htm");
 }
 
 TEST_F(MailLinkTest, BodyWithoutLinkKeepsThePreviousTarget) {

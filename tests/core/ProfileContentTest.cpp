@@ -77,3 +77,14 @@ TEST(ProfileContent, TheSampleTemplatesCarryAProfileFromCreationToDeletion) {
     EXPECT_FALSE(classroom.Exists("prof_html/090000PC01.html"));
     EXPECT_TRUE(station.errors.messages.empty()) << station.errors.messages[0];
 }
+
+// Without a password anyone may edit or delete a profile: the creation page asks for one and says so.
+// Choosing another picture first must not be stopped by the empty password.
+TEST(ProfileContent, TheCreationPageAsksForAPasswordAndSaysWhy) {
+    Classroom classroom;
+    classroom.UseSampleContent();
+    const std::string page = classroom.Read("prof/prof_new2.html");
+    EXPECT_NE(page.find("<input type=\"text\" name=\"Password\" size=\"20\" required"), std::string::npos) << page;
+    EXPECT_NE(page.find("formnovalidate formaction=\"http://velquin.invalid/prof_new2.html\""), std::string::npos);
+    EXPECT_NE(page.find("だれでも"), std::string::npos);
+}

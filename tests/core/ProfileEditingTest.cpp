@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 using namespace vq;
 using namespace vqtest;
 
@@ -207,4 +209,59 @@ TEST_F(ProfileEditingTest, EditAndDeleteWorkInAFolderNamed_html) {
     EnterPassword(pc02, "Himitsu", "prof_delete2.html");
     EXPECT_FALSE(classroom.Exists("prof_html/090000PC01.html"));
     EXPECT_TRUE(pc02.errors.messages.empty());
+}
+
+// A pupil who does not know a classmate's password goes past the password page straight to the pages
+// that follow it (a mail link to the picture page leads there): nothing is saved, and the password
+// page comes back.
+TEST_F(ProfileEditingTest, TheEditPagesActOnlyAfterTheRightPasswordForThatProfile) {
+    const std::string data = classroom.Read("prof_edit/090000PC01.dat");
+    const std::string page = classroom.Read("prof_html/090000PC01.html");
+    pc02.Open(Link("prof_password.html"));
+    pc02.Fill(0, "7"); // a picture code, as the picture page's form sends it
+    pc02.Open(VirtualPage("prof_edit4.html"));
+    EXPECT_NE(Shown().find("name=\"myPassword\""), std::string::npos);
+    EXPECT_EQ(Shown().find("name=\"Password\""), std::string::npos);
+    pc02.Open(VirtualPage("prof_edit5.html"));
+    EXPECT_NE(Shown().find("name=\"myPassword\""), std::string::npos);
+    EXPECT_EQ(classroom.Read("prof_edit/090000PC01.dat"), data);
+    EXPECT_EQ(classroom.Read("prof_html/090000PC01.html"), page);
+    EXPECT_TRUE(pc02.errors.messages.empty()) << pc02.errors.messages[0];
+}
+
+// The right password for one's own profile opens that profile only: a later password page of a
+// classmate's profile, a wrong password and a finished save each forget it.
+TEST_F(ProfileEditingTest, APassedCheckIsForgottenByAnotherPasswordPageAWrongPasswordAndASave) {
+    CreateProfile(pc02, "pw", "二郎", "");
+    const std::string own = classroom.DataRoot() + "prof_html/090100PC02";
+    const std::string data = classroom.Read("prof_edit/090000PC01.dat");
+    const auto savedEdits = [&] {
+        const auto lines = DataLines(classroom, "log/log_PC02.dat");
+        return std::count_if(lines.begin(), lines.end(), [](const std::string& l) { return l.ends_with("プロフ編集"); });
+    };
+
+    pc02.Open(own + "prof_password.html");
+    pc02.Fill(0, "pw");
+    pc02.Open(classroom.DataRoot() + "prof/prof_edit2.html");
+    pc02.Open(Link("prof_password.html")); // the classmate's, with the own profile's check passed
+    pc02.Open(VirtualPage("prof_edit4.html"));
+    pc02.Open(VirtualPage("prof_edit5.html"));
+    EXPECT_EQ(classroom.Read("prof_edit/090000PC01.dat"), data);
+
+    pc02.Open(own + "prof_password.html");
+    pc02.Fill(0, "pw");
+    pc02.Open(classroom.DataRoot() + "prof/prof_edit2.html");
+    pc02.Open(classroom.DataRoot() + "prof/prof_edit2.html"); // again, from the picture page: wrong
+    pc02.Open(VirtualPage("prof_edit4.html"));
+    EXPECT_NE(Shown().find("name=\"myPassword\""), std::string::npos);
+
+    pc02.Open(own + "prof_password.html");
+    pc02.Fill(0, "pw");
+    pc02.Open(classroom.DataRoot() + "prof/prof_edit2.html");
+    pc02.Open(VirtualPage("prof_edit4.html"));
+    pc02.Open(VirtualPage("prof_edit5.html"));
+    EXPECT_EQ(savedEdits(), 1);
+    pc02.Open(VirtualPage("prof_edit5.html")); // the same form sent once more
+    EXPECT_EQ(savedEdits(), 1);
+    EXPECT_TRUE(pc02.errors.messages.empty()) << pc02.errors.messages[0];
 }

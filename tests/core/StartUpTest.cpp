@@ -15,7 +15,8 @@ TEST(StartUp, FixesPathsIdentityAndCreatesTheFiveStationFiles) {
     station.Start();
     const Phone& p = station.phone;
     EXPECT_TRUE(station.errors.messages.empty());
-    EXPECT_EQ(p.StationName, "ABCDEFGHIJKLMNO"); // at most 15 characters, before the first "."
+    EXPECT_EQ(p.StationName.substr(0, 11), "ABCDEFGHIJ~"); // before the first ".", shortened to 15 characters
+    EXPECT_EQ(p.StationName.size(), 15u);
     EXPECT_EQ(p.StationAddress, "10.0.0.7");
     EXPECT_EQ(p.DataRoot, classroom.DataRoot());
     EXPECT_EQ(p.StartPage, classroom.DataRoot() + "kyouzai/contents/index.html");
@@ -28,8 +29,9 @@ TEST(StartUp, FixesPathsIdentityAndCreatesTheFiveStationFiles) {
     EXPECT_TRUE(p.window.Timer1.Enabled);
     EXPECT_FALSE(p.window.Timer2.Enabled);
     EXPECT_EQ(p.profile.ProfileQuestions[30], u"質問30");
-    for (const char* file : {"log/log_ABCDEFGHIJKLMNO.dat", "bbs/bbsData.dat", "sns/snsData.dat",
-                             "mail_log/log_ABCDEFGHIJKLMNO.dat", "mail_box/log_ABCDEFGHIJKLMNO.dat"})
+    for (const std::string& file : {"log/log_" + p.StationName + ".dat", std::string("bbs/bbsData.dat"),
+                                   std::string("sns/snsData.dat"), "mail_log/log_" + p.StationName + ".dat",
+                                   "mail_box/log_" + p.StationName + ".dat"})
         EXPECT_EQ(classroom.Read(file), "\r\n") << file;
     EXPECT_NE(p.window.Image1.pictureFile.find("body_picture/smartphone"), std::string::npos);
 }

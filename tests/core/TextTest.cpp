@@ -49,3 +49,14 @@ TEST(Text, ReplaceAllNoCaseIgnoresCaseAndNeverRescans) {
     EXPECT_EQ(ReplaceAllNoCase("[m]", "m", "mm"), "[mm]");
     EXPECT_EQ(ReplaceAllNoCase("abab", "aba", "-"), "-b");
 }
+
+// A lead byte that no trail byte follows (a broken file) is one unreadable character on its own: the
+// byte after it, a "<" for one, is read as itself.
+TEST(Text, ALoneLeadByteNeverTakesTheNextByteAlong) {
+    EXPECT_EQ(ToWide("\x81<b>"), u"\uFFFD<b>");
+    EXPECT_EQ(ToWide("a\x81"), u"a\uFFFD");
+    EXPECT_EQ(ToWide("\x81\x7F" "a"), u"\uFFFD\x7F" u"a");
+    EXPECT_EQ(ToWide("\x81\x5C"), u"\u2015"); // a trail byte that is "\" still belongs to its character
+    EXPECT_EQ(FindCp932("\x81<!--m-->", "<!--m-->"), 1u);
+    EXPECT_EQ(ReplaceAllNoCase("\x81<!--m-->", "<!--m-->", "x"), "\x81x");
+}

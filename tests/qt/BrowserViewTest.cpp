@@ -60,7 +60,7 @@ protected:
     std::string Field(int k) const { return WideToUtf8(browser.ReadFormField(k)); }
 
     Classroom classroom;
-    QtBrowserView browser;
+    QtBrowserView browser{classroom.DataRoot()};
     Listener listener;
 };
 

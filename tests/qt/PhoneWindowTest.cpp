@@ -1,6 +1,5 @@
-#include "Waiting.h"
+#include "SampleStationTest.h"
 
-#include "desktop/phone/DesktopPhone.h"
 #include "desktop/phone/ModelTimers.h"
 #include "desktop/phone/QtBrowserView.h"
 #include "platform/Files.h"
@@ -25,30 +24,20 @@ using namespace vqtest;
 
 namespace {
 
-// A phone on the sample classroom, whose camera films the given source.
-template <CaptureSource Camera>
-class PhoneOn : public ::testing::Test {
+class PhoneWindowTest : public SampleStationTest {
 protected:
+    explicit PhoneWindowTest(CaptureSource camera = CaptureSource::TestPattern) : SampleStationTest(camera) {}
     void SetUp() override {
-        classroom.UseSampleContent();
-        station.Start();
-        ASSERT_TRUE(WaitForCompletion(phone().StartPage));
+        SampleStationTest::SetUp();
+        StartPhone();
     }
-    Phone& phone() { return station.phone(); }
-    TForm1& window() { return station.window(); }
     template <typename W = QWidget>
     W& Widget(const char* name) {
-        W* widget = window().template findChild<W*>(QString::fromLatin1(name));
+        W* widget = window().findChild<W*>(QString::fromLatin1(name));
         if (!widget) throw std::runtime_error(std::string("no widget ") + name);
         return *widget;
     }
     QRect Geometry(const char* name) { return Widget(name).geometry(); }
-    int Completions(const std::string& address) const {
-        return static_cast<int>(std::count(trace.events.begin(), trace.events.end(), "complete " + address));
-    }
-    bool WaitForCompletion(const std::string& address, int times = 1) {
-        return WaitUntil([&] { return Completions(address) >= times; });
-    }
     // The pupil taps the home screen's link to the page.
     void TapLink(const char* page) {
         station.browser().View()->page()->runJavaScript(
@@ -56,13 +45,6 @@ protected:
     }
     void Click(const char* name) { Widget<QAbstractButton>(name).click(); }
     std::string Data(const std::string& relative) const { return classroom.DataRoot() + relative; }
-
-    Classroom classroom;
-    FixedSystemInfo system{classroom.root.string(), "PC01", "192.168.0.1"};
-    ManualClock clock;
-    RecordingErrorReporter errors;
-    TraceRecorder trace;
-    DesktopPhone station{system, clock, errors, Camera, &trace};
 
     // The new-mail screen, reached as the pupil does.
     void OpenNewMail() {
@@ -90,9 +72,15 @@ protected:
     }
 };
 
-using PhoneWindowTest = PhoneOn<CaptureSource::TestPattern>;
-using PhoneWithoutCamera = PhoneOn<CaptureSource::None>;
-using PhoneOnTheDefaultCamera = PhoneOn<CaptureSource::DefaultCamera>;
+class PhoneWithoutCamera : public PhoneWindowTest {
+protected:
+    PhoneWithoutCamera() : PhoneWindowTest(CaptureSource::None) {}
+};
+
+class PhoneOnTheDefaultCamera : public PhoneWindowTest {
+protected:
+    PhoneOnTheDefaultCamera() : PhoneWindowTest(CaptureSource::DefaultCamera) {}
+};
 
 } // namespace
 
@@ -278,4 +266,12 @@ TEST_F(PhoneWithoutCamera, ThePreviewAreaSaysThatThereIsNoCamera) { ExpectThePre
 TEST_F(PhoneOnTheDefaultCamera, APcWithoutAVideoInputHasNoCameraAndSaysSo) {
     if (HasVideoInput()) GTEST_SKIP() << "this PC has a video input";
     ExpectThePreviewToSayThereIsNoCamera();
+}
+
+TEST_F(PhoneWindowTest, ALabelShowsMarkupFromAMailRecordAsText) {
+    const std::u16string forged = u"差出人 <img src=\"/etc/hosts\"><b>PC02</b>";
+    window().Run([&] { phone().mailPanel.lblMailAddress.Caption = forged; });
+    auto& label = Widget<QLabel>("lblMailAddress");
+    EXPECT_EQ(label.textFormat(), Qt::PlainText);
+    EXPECT_EQ(label.text().toStdU16String(), forged);
 }

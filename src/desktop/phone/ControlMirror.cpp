@@ -59,6 +59,9 @@ QFont FittedFont(QFont font, const QString& text, int width) {
 
 void ShowLabel(QLabel& widget, const Label& label) {
     Place(widget, label);
+    // A caption can hold what a mail record held; QLabel would take text that looks like markup as
+    // rich text and draw it (pictures from the disk among it).
+    if (widget.textFormat() != Qt::PlainText) widget.setTextFormat(Qt::PlainText);
     const QString text = ToQString(label.Caption);
     if (widget.text() != text) widget.setText(text);
     const QFont font = FittedFont(FontOf(label.font), text, label.Width - 4);

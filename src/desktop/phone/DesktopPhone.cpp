@@ -1,12 +1,14 @@
 #include "desktop/phone/DesktopPhone.h"
 
 #include "desktop/phone/MailPanelView.h"
+#include "shell/StartUp.h"
 
 namespace vq {
 
 DesktopPhone::DesktopPhone(const SystemInfo& system, const Clock& clock, ErrorReporter& errors, CaptureSource camera,
                            EventTrace* trace)
-    : capture_(camera),
+    : browser_(DataRootIn(system.CurrentDirectory())),
+      capture_(camera),
       phone_(PhoneServices{browser_, clock, errors, system, trace, std::nullopt, &capture_}),
       window_(std::make_unique<TForm1>(phone_, browser_, [&errors](const std::string& message) { errors.Report(message); })) {
     // Start-up lays the camera's preview window into the mail panel's preview area.

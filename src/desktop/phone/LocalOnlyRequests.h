@@ -1,15 +1,28 @@
 #pragma once
 
+#include <QString>
+#include <QUrl>
 #include <QWebEngineUrlRequestInterceptor>
 
 namespace vq {
 
-// The phone shows the classroom's own pages: nothing it shows may reach the network, whatever a
-// page links to or loads. Blocked addresses show the browser's error page.
+// Whether a page may load the address: a page, style, script or picture of the classroom's data
+// folder, or content that names no place (data:, blob:, about:, the program's own qrc:). Data files
+// of the folder (".dat", ".txt" and anything else) and everything outside it are not for pages: one
+// script could otherwise read the PC's files and every pupil's password.
+[[nodiscard]] bool MayLoad(const QUrl& url, const QString& dataFolder);
+
+// The phone shows the classroom's own pages: nothing it shows may reach the network or a file that
+// is not one of them, whatever a page links to, loads or asks for by script. Blocked addresses show
+// the browser's error page.
 class LocalOnlyRequests final : public QWebEngineUrlRequestInterceptor {
 public:
-    using QWebEngineUrlRequestInterceptor::QWebEngineUrlRequestInterceptor;
+    // dataFolder: the local path of the data folder.
+    LocalOnlyRequests(const QString& dataFolder, QObject* parent);
     void interceptRequest(QWebEngineUrlRequestInfo& info) override;
+
+private:
+    QString dataFolder_;
 };
 
 } // namespace vq

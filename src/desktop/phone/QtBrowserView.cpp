@@ -3,6 +3,7 @@
 #include "desktop/phone/Addresses.h"
 #include "desktop/phone/LocalOnlyRequests.h"
 #include "desktop/phone/NavigationPage.h"
+#include "platform/Text.h"
 
 #include <QWebEngineHistory>
 #include <QWebEngineLoadingInfo>
@@ -14,12 +15,14 @@
 namespace vq {
 namespace {
 
-void KeepPagesLocal(QWebEngineProfile& profile) {
-    profile.setUrlRequestInterceptor(new LocalOnlyRequests(&profile));
+void KeepPagesLocal(QWebEngineProfile& profile, const std::string& dataRoot) {
+    profile.setUrlRequestInterceptor(new LocalOnlyRequests(ToQString(ToWide(dataRoot)), &profile));
     profile.setHttpCacheType(QWebEngineProfile::NoCache);
     profile.setHttpAcceptLanguage(QStringLiteral("ja"));
     QWebEngineSettings* settings = profile.settings();
     settings->setAttribute(QWebEngineSettings::JavascriptEnabled, true);
+    // Qt WebEngine loads no file: picture or style of a file: page while this is off; what a page may
+    // reach at all is decided by the request filter above.
     settings->setAttribute(QWebEngineSettings::LocalContentCanAccessFileUrls, true);
     settings->setAttribute(QWebEngineSettings::LocalContentCanAccessRemoteUrls, false);
     settings->setAttribute(QWebEngineSettings::PluginsEnabled, false);
@@ -27,10 +30,10 @@ void KeepPagesLocal(QWebEngineProfile& profile) {
 
 } // namespace
 
-QtBrowserView::QtBrowserView() {
+QtBrowserView::QtBrowserView(const std::string& dataRoot) {
     // Off the record: the classroom folder is the only place the phone stores anything.
     profile_ = new QWebEngineProfile(this);
-    KeepPagesLocal(*profile_);
+    KeepPagesLocal(*profile_, dataRoot);
     page_ = new NavigationPage(
         profile_, [this](const QUrl& url, QWebEnginePage::NavigationType type, bool main) { return Decide(url, type, main); },
         this);

@@ -34,7 +34,8 @@ class NavigationPage;
 class QtBrowserView final : public QObject, public BrowserView {
     Q_OBJECT
 public:
-    QtBrowserView();
+    // dataRoot: the data folder (a core path); pages may load nothing but its pages and their parts.
+    explicit QtBrowserView(const std::string& dataRoot);
     ~QtBrowserView() override;
 
     // The widget to place in the window; the window that takes it owns it.

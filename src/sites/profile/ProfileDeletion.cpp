@@ -34,10 +34,11 @@ void ProfileDeletePasswordPage(Phone& phone, const std::string& address) {
 }
 
 void ProfileDelete(Phone& phone, const std::string&) {
-    if (!CheckProfilePassword(phone).right) {
+    if (!CheckProfilePassword(phone, ProfileAction::Delete).right) {
         ShowStoredPageWithPasswordForm(phone, ProfileAction::Delete, PasswordTry::Wrong);
         return;
     }
+    phone.profile.PassedCheck.reset(); // the pass is used up at once
     RemoveStoredPage(phone, ChosenProfileId(phone));
     phone.Navigate(phone.DataPath("prof/prof_delete3.html"));
 }

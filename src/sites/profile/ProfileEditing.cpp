@@ -37,7 +37,7 @@ void ProfileEditPasswordPage(Phone& phone, const std::string& address) {
 // With the right password the pupil chooses the picture, starting from the stored one; a wrong one
 // shows the password page again, as often as needed.
 void ProfileEditPasswordCheck(Phone& phone, const std::string&) {
-    const PasswordCheck check = CheckProfilePassword(phone);
+    const PasswordCheck check = CheckProfilePassword(phone, ProfileAction::Edit);
     if (!check.right) {
         ShowStoredPageWithPasswordForm(phone, ProfileAction::Edit, PasswordTry::Wrong);
         return;
@@ -48,6 +48,7 @@ void ProfileEditPasswordCheck(Phone& phone, const std::string&) {
 }
 
 void ProfileEditForm(Phone& phone, const std::string&) {
+    if (!PassedOrAskAgain(phone, ProfileAction::Edit)) return;
     phone.profile.ProfilePicture = ResolveProfilePicture(phone, phone.browser.ReadFormField(0));
     FillProfileTemplate(phone, "prof/prof_edit4.html", ProfileFormRows(phone.profile, ProfileForm::Edit));
     ReplaceMarker(phone, kPasswordInput, FilledPasswordInput(phone.profile.ProfileAnswers[0]));
@@ -55,6 +56,7 @@ void ProfileEditForm(Phone& phone, const std::string&) {
 }
 
 void ProfileEditStored(Phone& phone, const std::string&) {
+    if (!PassedOrAskAgain(phone, ProfileAction::Edit)) return;
     ReadProfileAnswers(phone);
     PublishProfile(phone, "prof/prof_edit5.html", ChosenProfileId(phone), u"プロフ編集");
 }

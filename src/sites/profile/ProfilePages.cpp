@@ -60,6 +60,7 @@ void PublishProfile(Phone& phone, std::string_view confirmationTemplate, const s
     FillProfileTemplate(phone, confirmationTemplate, ProfileShowRows(phone.profile));
     ShowResultPage(phone, ProfileResultPage(phone));
     phone.profile.ProfileTarget = id;
+    phone.profile.PassedCheck.reset(); // another save needs the password again
     SaveProfileFiles(phone, id);
     LogActivity(phone, u"プロフ", logDetail);
 }

@@ -49,19 +49,32 @@ void ShowPasswordPage(Phone& phone, const std::string& address, ProfileAction ac
 }
 
 void ShowStoredPageWithPasswordForm(Phone& phone, ProfileAction action, PasswordTry attempt) {
+    phone.profile.PassedCheck.reset();
     phone.site.PageBuffer.clear();
     LoadTemplate(phone, StoredPagePath(ChosenProfileId(phone)));
     ReplaceMarker(phone, kTableStart, ToNarrow(PasswordForm(action, attempt)) + std::string(kTableStart));
     ShowResultPage(phone, ProfileResultPage(phone));
 }
 
-PasswordCheck CheckProfilePassword(Phone& phone) {
+PasswordCheck CheckProfilePassword(Phone& phone, ProfileAction action) {
+    phone.profile.PassedCheck.reset();
     const std::u16string typed = phone.browser.ReadFormField(0);
-    const ProfileData data = ReadProfileData(phone, ChosenProfileId(phone));
-    LoadStoredAnswers(phone, data);
+    const std::string id = ChosenProfileId(phone);
+    const ProfileData data = ReadProfileData(phone, id);
     // Compared as stored: a character the data file cannot hold was saved as "?", and the pupil who
     // chose it must still be able to type the password again.
-    return {ToNarrow(typed) == ToNarrow(phone.profile.ProfileAnswers[0]), ToWide(data.picture)};
+    const std::u16string stored = data.answers.empty() ? std::u16string() : ToWide(data.answers.front());
+    if (ToNarrow(typed) != ToNarrow(stored)) return {false, {}};
+    LoadStoredAnswers(phone, data);
+    phone.profile.PassedCheck = ProfilePass{id, action};
+    return {true, ToWide(data.picture)};
+}
+
+bool PassedOrAskAgain(Phone& phone, ProfileAction action) {
+    const std::optional<ProfilePass>& pass = phone.profile.PassedCheck;
+    if (pass && pass->action == action && pass->id == ChosenProfileId(phone)) return true;
+    ShowStoredPageWithPasswordForm(phone, action, PasswordTry::First);
+    return false;
 }
 
 } // namespace vq

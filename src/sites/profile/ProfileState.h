@@ -1,11 +1,20 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
 namespace vq {
 
 inline constexpr int kProfileQuestionCount = 31;
+
+enum class ProfileAction { Edit, Delete };
+
+// The profile whose password was given right on this station, and for which of the two actions.
+struct ProfilePass {
+    std::string id;
+    ProfileAction action = ProfileAction::Edit;
+};
 
 // The profile site's working state. Nothing clears it between flows: each page takes what the
 // previous page of this station left.
@@ -20,6 +29,10 @@ struct ProfileState {
     // After a creation or a saved edit: that profile's ProfileId; while a profile is being edited or
     // deleted: the path of its stored page.
     std::string ProfileTarget;
+    // Set by a right password, forgotten by a wrong one, by the next password page and by a save:
+    // the pages after the check act on this profile only, so no link straight to them reaches
+    // another pupil's profile.
+    std::optional<ProfilePass> PassedCheck;
 };
 
 } // namespace vq

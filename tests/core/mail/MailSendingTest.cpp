@@ -183,7 +183,8 @@ TEST_F(MailSending, ThePhotoRegistrationAnswersWithTheProfileLink) {
     EXPECT_EQ(SentLog(), std::vector<std::string>{"PC01#c#10.0.0.1#c#" + kStamp +
                                                   "#c#send_Photo_Mail#c#プロフに写真を登録#c#{Photo}PC01134512.jpg"});
     EXPECT_EQ(Log(), std::vector<std::string>{"PC01,10.0.0.1," + kStamp + ",写真つきメール送信,"});
-    EXPECT_EQ(station.phone.mail.SentMails[0].Body, u"{Photo}PC01134512.jpg");
+    EXPECT_EQ(station.phone.mail.SentMails[0].Body, u"");
+    EXPECT_EQ(station.phone.mail.SentMails[0].Photo, u"PC01134512.jpg");
 
     // The same photo sent again is not copied over the one the receivers already have.
     WriteBinary("tmp_photo/PC01.jpg", "second shot");

@@ -17,7 +17,7 @@ namespace {
 
 MailEntry Parse(const std::string& utf8Line) { return ParseMailRecord(Utf8ToCp932(utf8Line)); }
 
-MailEntry Mail(const char16_t* subject) { return {u"PC02", u"2026/12/07 9:00:00", subject, u""}; }
+MailEntry Mail(const char16_t* subject) { return {u"PC02", u"2026/12/07 9:00:00", subject, u"", u""}; }
 
 class MailStore : public ::testing::Test {
 protected:
@@ -62,14 +62,30 @@ TEST(MailRecordText, LineBreaksAndSeparatorsTypedByThePupilSurviveTheRoundTrip) 
     EXPECT_EQ(entry.Body, u"一行目\r\n二行目#c#PC09\\n");
 }
 
-TEST(MailRecordText, PhotoMarkerSplitsTextAndPhotoName) {
-    EXPECT_EQ(SplitPhoto(u"Hello{Photo}PC01134512.jpg").text, u"Hello");
-    EXPECT_EQ(SplitPhoto(u"Hello{Photo}PC01134512.jpg").photo, u"PC01134512.jpg");
-    EXPECT_EQ(SplitPhoto(u"Hello").text, u"Hello");
-    EXPECT_EQ(SplitPhoto(u"Hello").photo, u"");
-    // Only the marker the program appended, the last one, starts the photo name.
-    EXPECT_EQ(SplitPhoto(u"a{Photo}b{Photo}PC01.jpg").photo, u"PC01.jpg");
-    EXPECT_EQ(WithPhoto(u"Hi", u"x.jpg"), u"Hi{Photo}x.jpg");
+TEST(MailRecordText, TheLastMarkerOfAStoredBodyNamesThePhoto) {
+    EXPECT_EQ(StoredMailBody(u"Hi", u"x.jpg"), u"Hi{Photo}x.jpg");
+    const MailEntry photoMail = Parse("PC02#c#a#c#t#c#PC01#c#s#c#Hello\\n{Photo}PC01134512.jpg");
+    EXPECT_EQ(photoMail.Body, u"Hello\r\n");
+    EXPECT_EQ(photoMail.Photo, u"PC01134512.jpg");
+    EXPECT_EQ(Parse("PC02#c#a#c#t#c#PC01#c#s#c#Hello").Photo, u"");
+    // A record written before typed markers were encoded reads as it always did.
+    const MailEntry old = Parse("PC02#c#a#c#t#c#PC01#c#s#c#a{Photo}b{Photo}PC01.jpg");
+    EXPECT_EQ(old.Body, u"a{Photo}b");
+    EXPECT_EQ(old.Photo, u"PC01.jpg");
+}
+
+// Stored with "{\Photo}" for a typed marker: however the typed text mixes markers and backslashes, it
+// comes back as typed and names no photo unless one is attached.
+TEST(MailRecordText, TypedMarkersComeBackAsTypedAndNameNoPhoto) {
+    EXPECT_EQ(StoredMailBody(u"look{Photo}PC03134512.jpg", u""), u"look{\\Photo}PC03134512.jpg");
+    for (const char16_t* typed : {u"{Photo}", u"{\\Photo}", u"\\{Photo}", u"{Photo}{Photo}x", u"#c#{Photo}\r\n\\",
+                                  u"{{Photo}}", u"{\\\\Photo}"}) {
+        for (const char16_t* photo : {u"", u"PC01134512.jpg"}) {
+            const MailBody back = ReadStoredMailBody(StoredMailBody(typed, photo));
+            EXPECT_EQ(back.text, typed) << WideToUtf8(typed);
+            EXPECT_EQ(back.photo, photo) << WideToUtf8(typed);
+        }
+    }
 }
 
 TEST(MailTables, DeletingClosesTheGapAndATableGrowsPastAnySize) {

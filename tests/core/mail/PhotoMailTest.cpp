@@ -80,6 +80,44 @@ TEST_F(PhotoMail, TheReceiverSeesThePhotoAndAReplySendsItBackUnderItsName) {
     EXPECT_TRUE(pc02.errors.messages.empty());
 }
 
+// A pupil types the marker and the name of a classmate's photo into a body: the receiver sees the
+// text as typed, no photo, and no photo mail is billed on either side.
+TEST_F(PhotoMail, AMarkerTypedIntoTheBodyIsText) {
+    WriteMail(pc02, "PC01", "写真", "");
+    TakePhoto(pc02); // a photo PC02 sent to PC01 alone
+    SendWrittenMail(pc02);
+    ASSERT_TRUE(classroom.Exists("mail_photo/PC02134512.jpg"));
+
+    const std::string typed = "look{Photo}PC02134512.jpg";
+    WriteMail(pc01, "PC02", "見て", typed);
+    SendWrittenMail(pc01);
+    ReadNewestMail(pc02);
+    EXPECT_EQ(Utf8(pc02.phone.mailPanel.txtNewBody.Text), typed);
+    EXPECT_FALSE(pc02.phone.mailPanel.pnlPhoto2.Visible);
+    EXPECT_EQ(classroom.Read("log/log_PC02.dat").find("写真つきメール受信"), std::string::npos);
+    EXPECT_EQ(classroom.Read("log/log_PC01.dat").find("写真つきメール送信"), std::string::npos);
+
+    // The sender's sent box shows it as typed as well.
+    RunSendNotice(pc01);
+    if (pc01.phone.mail.ScreenMode != "M") OpenMailMenu(pc01);
+    ChooseMenuRow(pc01, 1);
+    EXPECT_EQ(Utf8(pc01.phone.mailPanel.txtNewBody.Text), typed);
+    EXPECT_FALSE(pc01.phone.mailPanel.pnlPhoto2.Visible);
+    EXPECT_TRUE(pc01.errors.messages.empty()) << pc01.errors.messages[0];
+    EXPECT_TRUE(pc02.errors.messages.empty()) << pc02.errors.messages[0];
+}
+
+// A photo mail whose text holds a typed marker too keeps both: the text as typed and the photo.
+TEST_F(PhotoMail, APhotoMailWithATypedMarkerShowsBoth) {
+    WriteMail(pc01, "PC02", "写真", "a{Photo}b");
+    TakePhoto(pc01);
+    SendWrittenMail(pc01);
+    ReadNewestMail(pc02);
+    EXPECT_EQ(Utf8(pc02.phone.mailPanel.txtNewBody.Text), "a{Photo}b");
+    EXPECT_TRUE(pc02.phone.mailPanel.pnlPhoto2.Visible);
+    EXPECT_EQ(pc02.phone.mail.CurrentPhoto, u"PC01134512.jpg");
+}
+
 TEST_F(PhotoMail, APhotoThatIsNoReadablePictureIsReportedWhenShown) {
     WriteMail(pc01, "PC02", "写真", "見てね");
     TakePhoto(pc01);
@@ -92,6 +130,18 @@ TEST_F(PhotoMail, APhotoThatIsNoReadablePictureIsReportedWhenShown) {
     EXPECT_NE(pc02.errors.messages[0].find("PC01134512.jpg"), std::string::npos);
     EXPECT_FALSE(pc02.phone.mailPanel.pnlPhoto2.Visible);
     EXPECT_TRUE(pc02.phone.mailPanel.imgPhoto.image.empty());
+}
+
+TEST_F(PhotoMail, APhotoClaimingToBeHugeIsReportedByNameAndThePhoneGoesOn) {
+    WriteMail(pc01, "PC02", "写真", "見てね");
+    TakePhoto(pc01);
+    SendWrittenMail(pc01);
+    RewriteFile(Data("mail_photo/PC01134512.jpg"), JpegClaimingSize(65488, 65488));
+
+    ReadNewestMail(pc02);
+    ASSERT_EQ(pc02.errors.messages.size(), 1u);
+    EXPECT_NE(pc02.errors.messages[0].find("PC01134512.jpg"), std::string::npos) << pc02.errors.messages[0];
+    EXPECT_FALSE(pc02.phone.mailPanel.pnlPhoto2.Visible);
 }
 
 TEST(PhotoRegistration, TheAnswersLinkOpensProfileCreationWithThePhoto) {

@@ -71,6 +71,11 @@ void Classroom::Write(const std::string& relative, const std::string& utf8) cons
     out << vq::Utf8ToCp932(crlf);
 }
 
+void Classroom::WriteBytes(const std::string& relative, const std::string& bytes) const {
+    std::ofstream out(root / "data" / relative, std::ios::binary | std::ios::trunc);
+    out << bytes;
+}
+
 std::string Classroom::Read(const std::string& relative) const {
     std::ifstream in(root / "data" / relative, std::ios::binary);
     std::stringstream s;

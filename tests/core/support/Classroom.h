@@ -31,6 +31,8 @@ public:
 
     // Writes a data file: UTF-8 text becomes CP932, each "\n" CR LF.
     void Write(const std::string& relative, const std::string& utf8) const;
+    // Writes a data file byte for byte, as a broken station or a hand edit may have left it.
+    void WriteBytes(const std::string& relative, const std::string& bytes) const;
     // A data file as UTF-8, with its CR LF kept.
     [[nodiscard]] std::string Read(const std::string& relative) const;
     [[nodiscard]] bool Exists(const std::string& relative) const;

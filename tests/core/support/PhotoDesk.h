@@ -3,6 +3,8 @@
 #include "platform/RgbImage.h"
 #include "support/Classroom.h"
 
+#include <string>
+
 namespace vqtest {
 
 // The camera of the new-mail screen, in the words of the screen.
@@ -11,5 +13,9 @@ void TakePhoto(Station& station);      // the up key twice: the preview, then th
 
 // How far two pictures of one size lie apart: the mean absolute difference of their bytes.
 double MeanDifference(const vq::RgbImage& a, const vq::RgbImage& b);
+
+// A small JPEG whose frame header claims width x height pixels: decoded as it says it would take
+// width * height * 3 bytes.
+std::string JpegClaimingSize(int width, int height);
 
 } // namespace vqtest

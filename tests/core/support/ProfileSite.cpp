@@ -1,7 +1,5 @@
 #include "support/ProfileSite.h"
 
-#include "site/VirtualSite.h"
-
 #include <regex>
 
 namespace vqtest {
@@ -27,8 +25,6 @@ void WriteProfileTemplates(const Classroom& classroom) {
     classroom.Write("prof/prof_delete3.html", "<p>deleted</p>\n");
     classroom.Write("prof/prof_top.html", "<form><input name=\"keyword\"></form>\n");
 }
-
-std::string VirtualPage(const std::string& page) { return std::string(vq::VirtualSiteRoot) + page; }
 
 void CreateProfile(Station& station, const std::string& password, const std::string& name, const std::string& hobby) {
     station.Open(VirtualPage("prof_write.html"));

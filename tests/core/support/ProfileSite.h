@@ -1,6 +1,7 @@
 #pragma once
 
 #include "support/Classroom.h"
+#include "support/SitePupil.h"
 
 #include <string>
 #include <vector>
@@ -10,9 +11,6 @@ namespace vqtest {
 // Small profile templates whose filled pages are easy to read in expectations, and three
 // questions: the password (slot 0), the name (slot 1) and a hobby (slot 2).
 void WriteProfileTemplates(const Classroom& classroom);
-
-// The pseudo page under the virtual site.
-std::string VirtualPage(const std::string& page);
 
 // A pupil creates a profile through the pages: the creation form, the answers, publish.
 void CreateProfile(Station& station, const std::string& password, const std::string& name,
