@@ -6,9 +6,9 @@ set -euo pipefail
 VQ_SOURCE="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 VQ_BUILD="${VQ_BUILD:-$VQ_SOURCE/build}"
 
-VQ_PACKAGES=(g++ cmake ninja-build pkg-config qt6-base-dev qt6-webengine-dev qt6-multimedia-dev
-             libjpeg62-turbo-dev zlib1g-dev libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth xdotool
-             fonts-noto-cjk dpkg-dev file desktop-file-utils)
+VQ_PACKAGES=(g++ cmake ninja-build pkg-config qt6-base-dev qt6-webengine-dev qt6-multimedia-dev qt6-charts-dev
+             qt6-translations-l10n libjpeg62-turbo-dev zlib1g-dev libgtest-dev libgmock-dev libbenchmark-dev xvfb
+             xauth xdotool fonts-noto-cjk dpkg-dev file desktop-file-utils)
 
 vq_missing_packages() {
   local p

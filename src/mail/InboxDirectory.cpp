@@ -1,6 +1,7 @@
 #include "mail/InboxDirectory.h"
 
 #include "mail/MailPaths.h"
+#include "platform/FileNames.h"
 #include "platform/Files.h"
 #include "platform/Text.h"
 
@@ -18,14 +19,21 @@ bool SameNameNoCase(std::string_view a, std::string_view b) {
 
 } // namespace
 
-std::vector<InboxListing> ListInboxes(const Phone& phone) {
+std::string StationOfFileName(const std::string& fileName) {
+    if (!IsDatFile(fileName)) return {};
+    return ReplaceAllNoCase(ReplaceAllNoCase(fileName, "log_", ""), ".dat", "");
+}
+
+// Names only: the address book needs no file times, and on a share asking for them is a round trip
+// per station at every poll.
+std::vector<InboxListing> ListInboxFolder(const std::string& inboxFolder) {
     std::vector<InboxListing> inboxes;
-    for (const DirEntry& entry : ListFiles(InboxFolder(phone))) {
-        if (!IsDatFile(entry.name)) continue;
-        inboxes.push_back({entry.name, ReplaceAllNoCase(ReplaceAllNoCase(entry.name, "log_", ""), ".dat", "")});
-    }
+    for (std::string& name : ListFileNames(inboxFolder))
+        if (IsDatFile(name)) inboxes.push_back({name, StationOfFileName(name)});
     return inboxes;
 }
+
+std::vector<InboxListing> ListInboxes(const Phone& phone) { return ListInboxFolder(InboxFolder(phone)); }
 
 std::optional<std::string> FindInbox(const Phone& phone, std::string_view station) {
     if (station.empty() || !IsPlainFileName(station)) return std::nullopt;

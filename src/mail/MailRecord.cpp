@@ -40,6 +40,12 @@ std::string FormatMailRecord(const MailRecord& r) {
     return ToNarrow(line);
 }
 
+MailRecord ParseStoredMailRecord(std::string_view line) {
+    auto fields = SplitMailFields(ToWide(line));
+    return {ToNarrow(fields[0]), ToNarrow(fields[1]), ToNarrow(fields[2]),
+            std::move(fields[3]), std::move(fields[4]), std::move(fields[5])};
+}
+
 MailEntry ParseMailRecord(std::string_view line) {
     const auto fields = SplitMailFields(ToWide(line));
     MailBody body = ReadStoredMailBody(fields[5]);

@@ -27,4 +27,8 @@ struct MailRecord {
 // separators included, is the body.
 [[nodiscard]] MailEntry ParseMailRecord(std::string_view line);
 
+// All six fields of such a line, subject and body still in stored form (the teacher's console reads
+// the recipients of sent logs).
+[[nodiscard]] MailRecord ParseStoredMailRecord(std::string_view line);
+
 } // namespace vq

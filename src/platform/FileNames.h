@@ -12,4 +12,7 @@ namespace vq {
 [[nodiscard]] std::vector<std::string> ListFileNames(const std::string& folder, std::string_view prefix = {},
                                                      std::string_view suffix = {});
 
+// The names of the folders directly inside folder, in name order, "." and ".." left out.
+[[nodiscard]] std::vector<std::string> ListFolderNames(const std::string& folder);
+
 } // namespace vq

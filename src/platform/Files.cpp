@@ -132,8 +132,9 @@ std::vector<DirEntry> ListFiles(const std::string& folder, std::string_view pref
         if (name.substr(name.size() - suffix.size()) != suffix) continue;
         struct stat st {};
         if (::stat((base + e->d_name).c_str(), &st) != 0 || !S_ISREG(st.st_mode)) continue;
-        entries.push_back({std::move(name), static_cast<std::int64_t>(st.st_mtim.tv_sec) * 1000000000 +
-                                                st.st_mtim.tv_nsec});
+        entries.push_back({std::move(name),
+                           static_cast<std::int64_t>(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec,
+                           static_cast<std::int64_t>(st.st_size)});
     }
     ::closedir(dir);
     std::sort(entries.begin(), entries.end(), [](const DirEntry& a, const DirEntry& b) { return a.name < b.name; });

@@ -59,6 +59,7 @@ bool FileExists(const std::string& path);
 struct DirEntry {
     std::string name;            // file name without folder
     std::int64_t lastWriteNs;    // last-write time, nanoseconds since the epoch
+    std::int64_t size = 0;       // bytes
 };
 // The regular files in folder whose names start with prefix and end with suffix, in name order
 // (byte order), which makes the listing order the same on every station.

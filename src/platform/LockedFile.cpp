@@ -187,10 +187,11 @@ void AppendSharedLineOrFail(const std::string& path, std::string_view line) {
     if (!AppendSharedLine(path, line)) Fail("ファイルに追記できません", path, ENOENT);
 }
 
-bool ReplaceSharedFile(const std::string& path, const std::function<std::string(std::string_view content)>& edit) {
+bool ReplaceSharedFile(const std::string& path,
+                       const std::function<std::optional<std::string>(std::string_view content)>& edit) {
     auto file = LockedFile::OpenExisting(path);
     if (!file) return false;
-    file->ReplaceByRename(edit(file->ReadAll()));
+    if (std::optional<std::string> replacement = edit(file->ReadAll())) file->ReplaceByRename(*replacement);
     return true;
 }
 

@@ -74,10 +74,10 @@ void AppendSharedLineOrFail(const std::string& path, std::string_view line);
 // (hiding a post from the board, leaving fresh files when archiving): under the file's lock, edit
 // gets the content as it is and gives the new one, which is written to a temporary file in the same
 // folder and renamed over the file before the lock is released. An append made meanwhile waits and
-// then lands in the new file; none is lost. False when the file does not exist. Throws
-// PlatformError when the file cannot be read, locked or replaced; then the file is unchanged. What
-// edit throws passes through, with the file unchanged too.
-[[nodiscard]] bool ReplaceSharedFile(const std::string& path,
-                                     const std::function<std::string(std::string_view content)>& edit);
+// then lands in the new file; none is lost. An edit that gives nothing leaves the file as it is.
+// False when the file does not exist. Throws PlatformError when the file cannot be read, locked or
+// replaced; then the file is unchanged. What edit throws passes through, with the file unchanged too.
+[[nodiscard]] bool ReplaceSharedFile(
+    const std::string& path, const std::function<std::optional<std::string>(std::string_view content)>& edit);
 
 } // namespace vq

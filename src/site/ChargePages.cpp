@@ -11,8 +11,7 @@ namespace vq {
 
 void ShowChargePage(Phone& phone, const std::string&) {
     LoadTemplate(phone, "price/price.html");
-    const auto tally = TallyActivityLog(ReadLines(ActivityLogPath(phone)));
-    ReplaceMarker(phone, kMainMarker, ToNarrow(ChargeTableHtml(tally)));
+    ReplaceMarker(phone, kMainMarker, ToNarrow(ChargeTableHtml(BillOf(ReadLines(ActivityLogPath(phone))))));
     ShowResultPage(phone, "price/tmp" + phone.StationName + "price.html");
 }
 

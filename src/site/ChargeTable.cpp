@@ -1,6 +1,7 @@
 #include "site/ChargeTable.h"
 
 #include "platform/Text.h"
+#include "site/ActivityLogLine.h"
 #include "site/HtmlText.h"
 
 #include <array>
@@ -49,6 +50,8 @@ std::optional<std::int64_t> UnitChargeOf(std::u16string_view title) {
     return std::nullopt;
 }
 
+std::span<const UnitCharge> ChargeTitles() { return kChargeTable; }
+
 std::int64_t ChargeFor(std::u16string_view title, std::int64_t count) {
     const auto unit = UnitChargeOf(title);
     if (!unit) return 0;
@@ -63,38 +66,43 @@ std::vector<TallyEntry> TallyActivityLog(const std::vector<std::string>& cp932Li
     std::vector<TallyEntry> tally;
     std::unordered_map<std::u16string, std::size_t> index;
     for (const std::string& raw : cp932Lines) {
-        std::u16string_view line;
-        const std::u16string wide = ToWide(raw);
-        line = wide;
-        if (line.find(u',') == std::u16string_view::npos) continue;
-        for (int field = 0; field < 3; ++field) {
-            const std::size_t comma = line.find(u',');
-            line = comma == std::u16string_view::npos ? std::u16string_view{} : line.substr(comma + 1);
-        }
-        const std::size_t comma = line.find(u',');
-        const std::u16string title(comma == std::u16string_view::npos ? std::u16string_view{} : line.substr(0, comma));
-        const auto [it, added] = index.try_emplace(title, tally.size());
-        if (added) tally.push_back({title, 0});
+        const auto line = ParseActivityLogLine(raw);
+        if (!line) continue;
+        const auto [it, added] = index.try_emplace(line->title, tally.size());
+        if (added) tally.push_back({line->title, 0});
         ++tally[it->second].count;
     }
     return tally;
 }
 
-std::u16string ChargeTableHtml(const std::vector<TallyEntry>& tally) {
-    std::u16string html = u"<table>";
-    std::int64_t total = 0;
-    for (const TallyEntry& entry : tally) {
+std::int64_t Bill::CountOf(std::u16string_view title) const {
+    for (const BillRow& row : rows)
+        if (row.title == title) return row.count;
+    return 0;
+}
+
+Bill BillOf(const std::vector<std::string>& cp932Lines) {
+    Bill bill;
+    for (TallyEntry& entry : TallyActivityLog(cp932Lines)) {
         const std::int64_t yen = ChargeFor(entry.title, entry.count);
+        bill.rows.push_back({std::move(entry.title), entry.count, yen});
+        bill.total += yen;
+    }
+    return bill;
+}
+
+std::u16string ChargeTableHtml(const Bill& bill) {
+    std::u16string html = u"<table>";
+    for (const BillRow& row : bill.rows) {
         html += u"<tr color=\"#ffffcc\"><td><font size = \"2\">";
-        html += EscapeHtml(entry.title); // read from the shared folder, where anything may have been written
-        html += u"(" + Decimal(entry.count) + u"回)";
+        html += EscapeHtml(row.title); // read from the shared folder, where anything may have been written
+        html += u"(" + Decimal(row.count) + u"回)";
         html += u"</font></td><td align=\"right\"><font size = \"2\">　";
-        html += Decimal(yen);
+        html += Decimal(row.yen);
         html += u"円</font></td></tr>";
-        total += yen;
     }
     html += u"</table><br><b>利用合計＝　<font color=\"#ff0000\" size=\"4\">";
-    html += Decimal(total);
+    html += Decimal(bill.total);
     html += u"円</font></b><br>";
     return html;
 }

@@ -35,12 +35,25 @@ std::string PostRecord(const Phone& phone, std::u16string_view name, std::u16str
 
 bool IsPostRecord(std::string_view line) { return line.find(kSeparator) != std::string_view::npos; }
 
+std::vector<std::string_view> PostRecordLines(std::string_view data) {
+    std::vector<std::string_view> records;
+    records.reserve(data.size() / 80);
+    while (!data.empty()) {
+        const std::size_t end = data.find('\n');
+        std::string_view line = data.substr(0, end);
+        data = end == std::string_view::npos ? std::string_view{} : data.substr(end + 1);
+        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+        if (IsPostRecord(line)) records.push_back(line);
+    }
+    return records;
+}
+
 std::optional<StoredPost> ParsePostRecord(std::string_view line) {
     if (!IsPostRecord(line)) return std::nullopt;
     StoredPost post;
     post.station = TakeField(line);
     TakeField(line); // address
-    TakeField(line); // time stamp
+    post.time = TakeField(line);
     post.name = TakeField(line);
     post.text = line;
     return post;

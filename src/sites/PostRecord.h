@@ -3,6 +3,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace vq {
 class Phone;
@@ -15,6 +16,7 @@ std::string PostRecord(const Phone& phone, std::u16string_view name, std::u16str
 // The fields of a stored post as they lie in the file (CP932, still encoded). Views into the line.
 struct StoredPost {
     std::string_view station;
+    std::string_view time;
     std::string_view name;
     std::string_view text; // everything after the fourth separator, further separators included
 };
@@ -22,6 +24,9 @@ struct StoredPost {
 // A line is a record when it holds "#c#"; others are the empty first line of a new file, or a
 // continuation line of a text written before line breaks were encoded.
 bool IsPostRecord(std::string_view line);
+
+// The lines of a post file's content that are records, in file order, as views into data.
+std::vector<std::string_view> PostRecordLines(std::string_view data);
 
 // nullopt for a line that is no record. Missing fields are empty.
 std::optional<StoredPost> ParsePostRecord(std::string_view line);

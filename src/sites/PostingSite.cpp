@@ -25,20 +25,6 @@ void TakePost(Phone& phone, const PostingSite& site) {
     AppendSharedLineOrFail(phone.DataPath(site.dataFile), PostRecord(phone, name.empty() ? u"なし" : name, text));
 }
 
-// The lines of a post file that are records, in file order, as views into data.
-std::vector<std::string_view> RecordLines(std::string_view data) {
-    std::vector<std::string_view> records;
-    records.reserve(data.size() / 80);
-    while (!data.empty()) {
-        const std::size_t end = data.find('\n');
-        std::string_view line = data.substr(0, end);
-        data = end == std::string_view::npos ? std::string_view{} : data.substr(end + 1);
-        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-        if (IsPostRecord(line)) records.push_back(line);
-    }
-    return records;
-}
-
 void WriteRows(const Phone& phone, const PostingSite& site, const std::vector<std::string_view>& records,
                PageSink& sink) {
     std::string name;
@@ -67,7 +53,7 @@ void ShowPostingSite(Phone& phone, const PostingSite& site) {
     phone.sites.*site.shown = 1;
 
     const std::string data = ReadAll(phone.DataPath(site.dataFile));
-    const std::vector<std::string_view> records = RecordLines(data);
+    const std::vector<std::string_view> records = PostRecordLines(data);
 
     LoadTemplate(phone, site.templateFile);
     ReplaceMarker(phone, kNameMarker, std::to_string(records.size()) + ToNarrow(u"件あります"));

@@ -5,6 +5,7 @@
 #include "BenchClassroom.h"
 #include "BenchFiles.h"
 #include "BenchStation.h"
+#include "BenchTiming.h"
 #include "mail/MailDelivery.h"
 #include "platform/Files.h"
 #include "platform/Text.h"
@@ -19,7 +20,8 @@
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
+using vqbench::Clock;
+using vqbench::Nanoseconds;
 
 const std::filesystem::path& WithInboxes(const vq::bench::ScratchFolder& folder) {
     vq::bench::FillInboxes(folder.Path());
@@ -53,18 +55,9 @@ private:
     vq::bench::BenchStation station_;
 };
 
-double Nanoseconds(Clock::duration d) { return std::chrono::duration<double, std::nano>(d).count(); }
-
 double MedianReadCost(BenchClassroom& room, int waiting) {
     room.FillOwnInbox(waiting);
-    std::vector<double> samples;
-    for (int i = 0; i < 51; ++i) {
-        const auto start = Clock::now();
-        room.ReadOnly();
-        samples.push_back(Nanoseconds(Clock::now() - start));
-    }
-    std::nth_element(samples.begin(), samples.begin() + 25, samples.end());
-    return samples[25];
+    return vqbench::MedianNanoseconds([&] { room.ReadOnly(); });
 }
 
 void BM_PollMail(benchmark::State& state) {

@@ -6,8 +6,8 @@
 #include "Pictures.h"
 
 #include "platform/Text.h"
+#include "shell/DataFolders.h"
 
-#include <array>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
@@ -16,11 +16,6 @@
 namespace fs = std::filesystem;
 
 namespace {
-
-constexpr std::array kFolders{"kyouzai/contents", "body_picture", "log", "price", "number", "prof",
-                              "prof/illustration", "prof_html", "prof_edit", "prof_counter", "fortune", "bbs",
-                              "sns", "s_beginner", "risk", "mail_box", "mail_log", "mail_photo", "tmp_photo",
-                              "spam_Mail"};
 
 bool IsText(const fs::path& p) {
     const std::string ext = p.extension().string();
@@ -83,7 +78,7 @@ int main(int argc, char** argv) {
         }
         const fs::path content = argv[1];
         const fs::path data = argv[2];
-        for (const char* folder : kFolders) fs::create_directories(data / folder);
+        for (const std::string_view folder : vq::kDataFolders) fs::create_directories(data / folder);
         CopyContent(content, data);
         datagen::DrawPhonePictures((data / "body_picture").string());
         datagen::DrawIllustrations((data / "prof" / "illustration").string());

@@ -2,6 +2,7 @@
 
 #include "platform/NativePath.h"
 #include "platform/Text.h"
+#include "shell/DataFolders.h"
 
 #include <gtest/gtest.h>
 
@@ -15,11 +16,6 @@ namespace vqtest {
 namespace fs = std::filesystem;
 
 namespace {
-
-const char* const kFolders[] = {"kyouzai/contents", "body_picture", "log", "price", "number", "prof",
-                                "prof/illustration", "prof_html", "prof_edit", "prof_counter", "fortune", "bbs",
-                                "sns", "s_beginner", "risk", "mail_box", "mail_log", "mail_photo", "tmp_photo",
-                                "spam_Mail"};
 
 fs::path NewTempFolder() {
     static std::atomic<int> counter{0};
@@ -40,7 +36,7 @@ fs::path SourceDir() { return VQ_SOURCE_DIR; }
 
 Classroom::Classroom(const std::string& innerFolder)
     : top_(NewTempFolder()), root(innerFolder.empty() ? top_ : top_ / fs::path(innerFolder)) {
-    for (const char* folder : kFolders) fs::create_directories(root / "data" / folder);
+    for (const std::string_view folder : vq::kDataFolders) fs::create_directories(root / "data" / folder);
 }
 
 Classroom::~Classroom() {
