@@ -1,6 +1,7 @@
 // The desktop phone: one station of the classroom, on the classroom folder given as its argument or
 // on the current folder, as the folder that holds data/.
 
+#include "desktop/common/JapaneseTexts.h"
 #include "desktop/phone/FirstRunWindow.h"
 #include "desktop/phone/PhoneCommandLine.h"
 #include "desktop/phone/PhoneProgram.h"
@@ -9,9 +10,6 @@
 
 #include <QApplication>
 #include <QDir>
-#include <QLibraryInfo>
-#include <QLocale>
-#include <QTranslator>
 
 #include <cstdio>
 #include <filesystem>
@@ -37,13 +35,7 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("velquinlan"));
     QApplication::setApplicationDisplayName(QStringLiteral("スマートフォン指導用VelquinLAN"));
     QApplication::setDesktopFileName(QStringLiteral("velquinlan"));
-    // The browser's own texts (its error page) and Qt's (the folder dialog, the buttons of message
-    // boxes) in the pupils' language, where Qt's translations are installed.
-    const QLocale japanese(QLocale::Japanese, QLocale::Japan);
-    QLocale::setDefault(japanese);
-    QTranslator qtTexts;
-    if (qtTexts.load(japanese, QStringLiteral("qtbase"), QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QCoreApplication::installTranslator(&qtTexts);
+    vq::UseJapaneseTexts(app);
     // The power key ends the program even while an error message is still open.
     QApplication::setQuitOnLastWindowClosed(false);
 

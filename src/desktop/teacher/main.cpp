@@ -1,5 +1,6 @@
 // The teacher's console: watches a classroom folder, or runs one command without a window.
 
+#include "desktop/common/JapaneseTexts.h"
 #include "desktop/teacher/BundledContent.h"
 #include "desktop/teacher/QtText.h"
 #include "desktop/teacher/TeacherWindow.h"
@@ -9,11 +10,8 @@
 
 #include <QApplication>
 #include <QFileDialog>
-#include <QLibraryInfo>
-#include <QLocale>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QTranslator>
 
 #include <filesystem>
 #include <iostream>
@@ -63,12 +61,7 @@ int main(int argc, char** argv) {
     QApplication::setOrganizationName(QStringLiteral("VelquinLAN"));
     QApplication::setApplicationName(QStringLiteral("velquinlan-teacher"));
     QApplication::setApplicationDisplayName(QStringLiteral("スマートフォン指導用VelquinLAN 先生用コンソール"));
-    // Qt's own texts (the file dialogs, the buttons of a message) in the teacher's language.
-    const QLocale japanese(QLocale::Japanese, QLocale::Japan);
-    QLocale::setDefault(japanese);
-    QTranslator qtTexts;
-    if (qtTexts.load(japanese, QStringLiteral("qtbase"), QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(&qtTexts);
+    vq::UseJapaneseTexts(app);
     const auto classroom = ChooseClassroom(vq::CommandFolder(*command, environment));
     if (!classroom) return 1;
     vq::TeacherWindow window(*classroom, environment.bundledDataFolder, clock);
