@@ -60,7 +60,7 @@ protected:
     fs::path empty = scratch.root / "empty";
     fs::path home = scratch.root / "home";
     QString answer;    // what the pupil picks in the folder dialog
-    PhoneProgram program{{empty, sample.root, home, [this](QWidget*) { return answer; }}, CaptureSource::None};
+    PhoneProgram program{{empty, sample.root, home, [this](QWidget*, const QString&) { return answer; }}, CaptureSource::None};
 };
 
 } // namespace

@@ -3,41 +3,32 @@
 #include "desktop/phone/DesktopPhone.h"
 #include "platform/ClassroomFolder.h"
 
-#include <QTimer>
-
 namespace fs = std::filesystem;
 
 namespace vq {
 
-PhoneProgram::PhoneProgram(Places places, CaptureSource camera) : places_(std::move(places)), camera_(camera) {}
+PhoneProgram::PhoneProgram(Places places, CaptureSource camera) : ClassroomProgram(std::move(places)), camera_(camera) {}
 
 PhoneProgram::~PhoneProgram() = default;
 
-void PhoneProgram::Open(const std::optional<fs::path>& classroom) {
-    const fs::path folder = fs::absolute(classroom.value_or(places_.currentFolder)).lexically_normal();
-    if (HoldsClassroom(folder)) {
-        StartStation(folder);
-        return;
-    }
-    firstRun_ = std::make_unique<FirstRunWindow>(
-        FirstRunWindow::Places{folder, classroom.has_value(), places_.bundled, SampleClassroomIn(places_.home)},
-        places_.askForFolder);
-    connect(firstRun_.get(), &FirstRunWindow::classroomChosen, this, [this](const fs::path& chosen) {
-        // The screen that sent this goes once its signal has returned.
-        QTimer::singleShot(0, this, [this] { firstRun_.reset(); });
-        StartStation(chosen);
-    });
-    connect(firstRun_.get(), &FirstRunWindow::dismissed, this, &PhoneProgram::finished);
-    firstRun_->show();
-}
-
-void PhoneProgram::StartStation(const fs::path& classroom) {
+void PhoneProgram::StartOn(const fs::path& classroom) {
     system_ = std::make_unique<ClassroomSystemInfo>(host_, classroom);
     station_ = std::make_unique<DesktopPhone>(*system_, clock_, errors_, camera_);
     errors_.SetOwner(&station_->window());
     connect(&station_->window(), &TForm1::closed, this, &PhoneProgram::finished);
     station_->Start();
     ReportMissingTeachingFiles(classroom);
+}
+
+FirstRunWindow::Wording PhoneProgram::FirstRunWording() const {
+    return {QStringLiteral("VelquinLAN は「教室フォルダ」で動きます。教室フォルダは data フォルダを含むフォルダで、"
+                           "教材のページと、メール・掲示板・プロフなどのデータが入っています。教室のすべての PC が同じ教室フォルダ"
+                           "（ふつうは学校の共有フォルダ）を使うと、となりの席の友だちとメールや掲示板をやりとりできます。"),
+            QStringLiteral("見本のクラスで試す"),
+            QStringLiteral("見本のクラスは %1 にコピーして始めます。次からはそのコピーを使うので、"
+                           "書いたメールや投稿は残ります。この PC だけで試すときに使ってください。"),
+            QStringLiteral("先生・管理者の方へ: 教室フォルダを引数にして起動すると、この画面は出ずにすぐ始まります"
+                           "（例: velquinlan /srv/velquinlan/3年1組）。詳しくは man velquinlan をご覧ください。")};
 }
 
 // Without its home page the phone's screen shows only the browser's error page; the teacher needs to

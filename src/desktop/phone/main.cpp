@@ -1,11 +1,11 @@
 // The desktop phone: one station of the classroom, on the classroom folder given as its argument or
 // on the current folder, as the folder that holds data/.
 
+#include "desktop/common/FirstRunWindow.h"
 #include "desktop/common/JapaneseTexts.h"
-#include "desktop/phone/FirstRunWindow.h"
+#include "desktop/common/QuietTerminal.h"
 #include "desktop/phone/PhoneCommandLine.h"
 #include "desktop/phone/PhoneProgram.h"
-#include "desktop/phone/QuietTerminal.h"
 #include "platform/ClassroomFolder.h"
 
 #include <QApplication>
@@ -41,7 +41,7 @@ int main(int argc, char** argv) {
 
     const std::filesystem::path programFolder = QCoreApplication::applicationDirPath().toStdString();
     vq::PhoneProgram program({std::filesystem::current_path(), vq::FindBundledClassroom(programFolder),
-                              QDir::homePath().toStdString(), vq::AskForClassroomFolder},
+                              QDir::homePath().toStdString(), vq::AskForFolderWithDialog},
                              vq::CaptureSourceFromEnvironment());
     QObject::connect(&program, &vq::PhoneProgram::finished, &app, &QApplication::quit);
     program.Open(line.classroom ? std::optional<std::filesystem::path>(*line.classroom) : std::nullopt);

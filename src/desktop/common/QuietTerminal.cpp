@@ -1,4 +1,4 @@
-#include "desktop/phone/QuietTerminal.h"
+#include "desktop/common/QuietTerminal.h"
 
 #include <QByteArray>
 #include <QString>
