@@ -138,9 +138,12 @@ void PostsView::Fill(const std::string& selectedLine) {
         auto* number = Cell(post.hidden ? QStringLiteral("隠し中") : QString::number(post.number), post.hidden);
         number->setData(Qt::UserRole, static_cast<qulonglong>(post.position));
         table_->setItem(row, 0, number);
-        table_->setItem(row, 1, Cell(StationLabel(snapshot_, StationIndex(snapshot_, post.station), options_), post.hidden));
-        if (StationIndex(snapshot_, post.station) >= snapshot_.stations.size())
-            table_->item(row, 1)->setText(options_.hideNames ? QStringLiteral("―") : FromCp932(post.station));
+        // A post may come from a station whose files are gone (a board copied from another class).
+        const std::size_t station = StationIndex(snapshot_, post.station);
+        const QString who = station < snapshot_.stations.size() ? StationLabel(snapshot_, station, options_)
+                            : options_.hideNames                ? QStringLiteral("―")
+                                                                : FromCp932(post.station);
+        table_->setItem(row, 1, Cell(who, post.hidden));
         table_->setItem(row, 2, Cell(WhenText(post.time), post.hidden));
         table_->setItem(row, 3, Cell(FromWide(post.name), post.hidden));
         table_->setItem(row, 4, Cell(FromWide(post.text), post.hidden));
