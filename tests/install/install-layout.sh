@@ -1,11 +1,11 @@
 #!/usr/bin/env bash
-# `cmake --install` into a fresh prefix gives the package's layout: both programs (the teacher's console
-# when it is built), the sample classroom as vqdata built it and no station ever ran on, valid desktop
-# entries and metainfo, every icon, compressed manual pages and the package's documents.
-#   install-layout.sh BUILD-FOLDER WITH-TEACHER(0|1)
+# `cmake --install` into a fresh prefix gives the package's layout: both programs, the sample classroom
+# as vqdata built it and no station ever ran on, valid desktop entries and metainfo, every icon,
+# compressed manual pages that name every option the programs' --help names, and the package's
+# documents; the installed console finds the sample's teaching content from its prefix.
+#   install-layout.sh BUILD-FOLDER
 set -uo pipefail
 BUILD=$1
-WITH_TEACHER=$2
 SOURCE="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
 PREFIX=$(mktemp -d)
 trap 'rm -rf "$PREFIX"' EXIT
@@ -18,8 +18,7 @@ if ! cmake --install "$BUILD" --prefix "$PREFIX" >"$PREFIX.log" 2>&1; then
 fi
 rm -f "$PREFIX.log"
 
-PROGRAMS=(velquinlan)
-[ "$WITH_TEACHER" = 1 ] && PROGRAMS+=(velquinlan-teacher)
+PROGRAMS=(velquinlan velquinlan-teacher)
 declare -A METAINFO=([velquinlan]=invalid.velquinlan.Phone [velquinlan-teacher]=invalid.velquinlan.TeachersConsole)
 
 for program in "${PROGRAMS[@]}"; do
@@ -37,11 +36,16 @@ for program in "${PROGRAMS[@]}"; do
   need_file "$man"
   [ -f "$PREFIX/$man" ] && ! gzip -t "$PREFIX/$man" && fail "$man is not gzip"
   grep -q "^Exec=$program\$" "$PREFIX/share/applications/$program.desktop" 2>/dev/null || fail "$program.desktop does not start $program"
+  # The long options of --help and of the manual page are the same ones.
+  help_options=$("$PREFIX/bin/$program" --help | grep -o -- '--[a-z][a-z-]*' | sort -u)
+  man_options=$(zcat "$PREFIX/$man" 2>/dev/null | grep -o -- '\\-\\-[a-z][-a-z\\]*' | sed 's/\\-/-/g' | sort -u)
+  [ -n "$help_options" ] && [ "$help_options" = "$man_options" ] ||
+    fail "$program: --help names $(echo $help_options), the manual page $(echo $man_options)"
 done
-[ "$WITH_TEACHER" = 1 ] || [ ! -e "$PREFIX/bin/velquinlan-teacher" ] || fail "a teacher's console that was not built"
 
 need_file share/doc/velquinlan/copyright
 need_file share/doc/velquinlan/changelog.gz
+need_file share/lintian/overrides/velquinlan
 
 SAMPLE=share/velquinlan/classroom/data
 for file in kyouzai/contents/index.html kyouzai/contents/option0-1.html prof/prof_quest.txt risk/adult.html \
@@ -53,6 +57,14 @@ for folder in log mail_box mail_log mail_photo tmp_photo prof_html prof_edit pro
 done
 leftovers=$(cd "$PREFIX/share/velquinlan/classroom" && find . -type f \( -name '.built' -o -name 'tmp*' -o -name 'log_*' -o -name '*Data.dat' \))
 [ -z "$leftovers" ] || fail "the sample holds files of a station or of the build: $leftovers"
+
+# An installed console makes a new classroom from the sample of its own prefix.
+unset VELQUINLAN_CONTENT
+if "$PREFIX/bin/velquinlan-teacher" --new-classroom "$PREFIX/新しいクラス" >/dev/null 2>"$PREFIX/new.err"; then
+  [ -f "$PREFIX/新しいクラス/data/kyouzai/contents/index.html" ] || fail "the new classroom lacks the home page"
+else
+  fail "the installed console cannot make a new classroom: $(cat "$PREFIX/new.err")"
+fi
 
 if command -v appstreamcli >/dev/null; then
   for program in "${PROGRAMS[@]}"; do

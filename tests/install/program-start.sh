@@ -1,12 +1,12 @@
 #!/usr/bin/env bash
-# The programs as a school starts them, offscreen: the command line, the phone on the classroom folder
-# given as its argument (printing nothing on standard error), and the phone in a folder without data/,
-# which waits on its first screen and touches nothing.
-#   program-start.sh PHONE SAMPLE-CLASSROOM [TEACHER]
+# The programs as a school starts them, offscreen: the command lines, each program on the classroom
+# folder given as its argument (printing nothing), and each in a folder without data/, where it waits
+# on its first screen and touches nothing.
+#   program-start.sh PHONE TEACHER SAMPLE-CLASSROOM
 set -uo pipefail
 PHONE=$1
-SAMPLE=$2
-TEACHER=${3:-}
+TEACHER=$2
+SAMPLE=$3
 WORK=$(mktemp -d)
 PIDS=()
 cleanup() {
@@ -31,15 +31,19 @@ run() {
   "$@" >"$WORK/out" 2>"$WORK/err"
   echo $?
 }
-for program in "$PHONE" ${TEACHER:+"$TEACHER"}; do
+for program in "$PHONE" "$TEACHER"; do
   name=$(basename "$program")
   [ "$(run "$program" --version)" = 0 ] && grep -q "^$name [0-9]" "$WORK/out" && [ ! -s "$WORK/err" ] ||
     fail "$name --version: $(cat "$WORK/out" "$WORK/err")"
   [ "$(run "$program" --help)" = 0 ] && grep -q "$name" "$WORK/out" && [ ! -s "$WORK/err" ] ||
     fail "$name --help: $(cat "$WORK/out" "$WORK/err")"
 done
-[ "$(run "$PHONE" --no-such-option)" = 2 ] && grep -q -- "--no-such-option" "$WORK/err" || fail "an unknown option is not refused"
-[ "$(run "$PHONE" one two)" = 2 ] && grep -q "1つだけ" "$WORK/err" || fail "two classroom folders are not refused"
+for program in "$PHONE" "$TEACHER"; do
+  name=$(basename "$program")
+  [ "$(run "$program" --no-such-option)" = 2 ] && grep -q -- "--no-such-option" "$WORK/err" ||
+    fail "$name: an unknown option is not refused"
+  [ "$(run "$program" one two)" = 2 ] && grep -q "だけ" "$WORK/err" || fail "$name: two classroom folders are not refused"
+done
 
 # Waits until the file exists, at most 30 seconds.
 await() {
@@ -73,11 +77,35 @@ kill -0 "${PIDS[-1]}" 2>/dev/null || fail "the phone without data/ ended instead
 [ ! -e "$HOME/VelquinLAN" ] || fail "the sample was copied before the pupil asked for it"
 [ ! -e "$HOME/data" ] || fail "a data folder was made in the home folder"
 
+# The console on another copy, given as its argument: it prints nothing and, not being a station,
+# writes nothing into the classroom folder.
+cp -r "$SAMPLE" "$WORK/先生のクラス"
+(cd "$WORK/先生のクラス" && find . | sort) >"$WORK/before"
+(cd "$WORK/elsewhere" && exec "$TEACHER" "$WORK/先生のクラス") >"$WORK/teacher.out" 2>"$WORK/teacher.err" &
+PIDS+=($!)
+sleep 4
+kill -0 "${PIDS[-1]}" 2>/dev/null || fail "the console ended by itself: $(cat "$WORK/teacher.err")"
+[ -s "$WORK/teacher.err" ] && fail "the console's start printed on standard error:"$'\n'"$(cat "$WORK/teacher.err")"
+[ -s "$WORK/teacher.out" ] && fail "the console's start printed on standard output:"$'\n'"$(cat "$WORK/teacher.out")"
+(cd "$WORK/先生のクラス" && find . | sort) | cmp -s - "$WORK/before" || fail "the console wrote into the classroom folder"
+[ -z "$(ls -A "$WORK/elsewhere")" ] || fail "the console wrote into the folder it was started in"
+
+# The console from the menu, and on a folder of the share that is not there: its first screen waits,
+# quietly, and makes nothing.
+for folder in "" "$WORK/share/3年1組"; do
+  (cd "$HOME" && exec "$TEACHER" ${folder:+"$folder"}) >"$WORK/first.out" 2>"$WORK/first.err" &
+  PIDS+=($!)
+  sleep 3
+  kill -0 "${PIDS[-1]}" 2>/dev/null || fail "the console without data/ ${folder:+in $folder }ended instead of showing its first screen"
+  [ -s "$WORK/first.err" ] || [ -s "$WORK/first.out" ] && fail "the console's first screen printed: $(cat "$WORK/first.out" "$WORK/first.err")"
+done
+[ ! -e "$HOME/VelquinLAN" ] && [ ! -e "$HOME/data" ] && [ ! -e "$WORK/share" ] || fail "the console's first screen made folders"
+
 # VELQUINLAN_DEBUG=1 brings the engine's and Qt's detail back.
 (cd "$HOME" && VELQUINLAN_DEBUG=1 exec "$PHONE" "$WORK/クラス") >/dev/null 2>"$WORK/debug.err" &
 PIDS+=($!)
 sleep 4
 [ -s "$WORK/debug.err" ] || fail "VELQUINLAN_DEBUG=1 printed nothing"
 
-[ "$FAILED" = 0 ] && echo "the phone's command line, classroom argument, quiet start and first screen work"
+[ "$FAILED" = 0 ] && echo "both programs' command lines, classroom arguments, quiet starts and first screens work"
 exit "$FAILED"
