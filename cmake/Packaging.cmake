@@ -3,7 +3,7 @@
 #   bin/velquinlan, bin/velquinlan-teacher
 #   share/velquinlan/classroom/            the sample classroom folder (its data/ as vqdata builds it)
 #   share/applications/*.desktop, share/metainfo/*.metainfo.xml, share/icons/hicolor/*/apps/*
-#   share/man/man1/*.1.gz, share/doc/velquinlan/{copyright,changelog.gz}
+#   share/man/man1/*.1.gz, share/doc/velquinlan/{copyright,changelog.gz}, share/lintian/overrides/velquinlan
 # The programs find the sample as ../share/velquinlan/classroom from their own folder, which holds
 # for every prefix and, through build/share/velquinlan/classroom, in the build tree too.
 include(GNUInstallDirs)
@@ -51,8 +51,10 @@ add_custom_target(compressed_docs ALL
 set(VQ_FILE_MODE OWNER_READ OWNER_WRITE GROUP_READ WORLD_READ)
 set(VQ_FOLDER_MODE OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
 
-# One desktop program: the binary, its menu entry, metainfo, icons and manual page.
+# One desktop program: the binary, its menu entry, metainfo, icons and manual page. It is linked as
+# Debian links its programs, with every symbol bound at start and the relocations made read-only.
 function(vq_install_program program metainfo)
+  target_link_options(${program} PRIVATE -Wl,-z,relro,-z,now)
   install(TARGETS ${program} RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
   install(FILES ${VQ_PACKAGING}/${program}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications PERMISSIONS ${VQ_FILE_MODE})
   install(FILES ${VQ_PACKAGING}/${metainfo} DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo PERMISSIONS ${VQ_FILE_MODE})
@@ -61,16 +63,16 @@ function(vq_install_program program metainfo)
   install(FILES ${VQ_MAN}/${program}.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1 PERMISSIONS ${VQ_FILE_MODE})
 endfunction()
 
-if(TARGET velquinlan)
+if(VELQUINLAN_WITH_QT)
   vq_install_program(velquinlan invalid.velquinlan.Phone.metainfo.xml)
-endif()
-# The teacher's console is its own program; it is packaged as soon as it is built.
-if(TARGET velquinlan-teacher)
   vq_install_program(velquinlan-teacher invalid.velquinlan.TeachersConsole.metainfo.xml)
 endif()
 install(DIRECTORY ${VQ_BUNDLED}/classroom DESTINATION ${CMAKE_INSTALL_DATADIR}/velquinlan
         FILE_PERMISSIONS ${VQ_FILE_MODE} DIRECTORY_PERMISSIONS ${VQ_FOLDER_MODE})
 install(FILES ${VQ_PACKAGING}/copyright ${VQ_DOC}/changelog.gz DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/velquinlan PERMISSIONS ${VQ_FILE_MODE})
+# What lintian reports of the sample classroom that is meant so.
+install(FILES ${VQ_PACKAGING}/lintian-overrides DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides RENAME velquinlan
+        PERMISSIONS ${VQ_FILE_MODE})
 
 # The Debian package: velquinlan_<version>_<arch>.deb in the build folder.
 set(CPACK_GENERATOR DEB)
