@@ -20,6 +20,7 @@ namespace {
 
 constexpr int kNarrowest = 560;
 constexpr int kSideMargin = 28;
+constexpr int kButtonPadding = 14;
 
 QString Shown(const std::filesystem::path& path) { return QDir::toNativeSeparators(QString::fromStdString(path.string())); }
 
@@ -32,7 +33,9 @@ QString WhereWeLooked(const FirstRunWindow::Places& places) {
 }
 
 QLabel* Text(const QString& text, QWidget* parent, int pixelSize = 15, bool bold = false) {
-    auto* label = new QLabel(text, parent);
+    auto* label = new QLabel(parent);
+    label->setTextFormat(Qt::PlainText); // a folder's name is never markup
+    label->setText(text);
     label->setWordWrap(true);
     label->setTextInteractionFlags(Qt::TextSelectableByMouse); // a teacher may copy the folder's name
     QFont font = label->font();
@@ -87,6 +90,8 @@ void FirstRunWindow::AddButton(QHBoxLayout* row, const QString& text, const QStr
     font.setPixelSize(16);
     button->setFont(font);
     button->setMinimumHeight(44);
+    // The style draws a text right to the edge of a button that is only as wide as it needs.
+    button->setMinimumWidth(button->sizeHint().width() + 2 * kButtonPadding);
     row->addWidget(button);
     connect(button, &QPushButton::clicked, this, [this, take] {
         if (const auto folder = take()) Choose(*folder);

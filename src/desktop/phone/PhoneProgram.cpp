@@ -27,8 +27,9 @@ FirstRunWindow::Wording PhoneProgram::FirstRunWording() const {
             QStringLiteral("見本のクラスで試す"),
             QStringLiteral("見本のクラスは %1 にコピーして始めます。次からはそのコピーを使うので、"
                            "書いたメールや投稿は残ります。この PC だけで試すときに使ってください。"),
-            QStringLiteral("先生・管理者の方へ: 教室フォルダを引数にして起動すると、この画面は出ずにすぐ始まります"
-                           "（例: velquinlan /srv/velquinlan/3年1組）。詳しくは man velquinlan をご覧ください。")};
+            QStringLiteral("先生・管理者の方へ: 教室フォルダを引数にして起動すると、この画面は出ずにすぐ始まります。\n"
+                           "例: velquinlan /srv/velquinlan/3年1組\n"
+                           "詳しくは man velquinlan をご覧ください。")};
 }
 
 // Without its home page the phone's screen shows only the browser's error page; the teacher needs to

@@ -28,8 +28,9 @@ FirstRunWindow::Wording TeacherProgram::FirstRunWording() const {
             QStringLiteral("見本のクラスを開く"),
             QStringLiteral("見本のクラスは %1 のコピーを開きます（まだなければコピーします）。この PC の VelquinLAN で"
                            "「見本のクラスで試す」を選んだときと同じフォルダなので、試した様子をここで見られます。"),
-            QStringLiteral("管理者の方へ: 教室フォルダを引数にして起動すると、この画面は出ずにすぐ始まります"
-                           "（例: velquinlan-teacher /srv/velquinlan/3年1組）。詳しくは man velquinlan-teacher をご覧ください。")};
+            QStringLiteral("管理者の方へ: 教室フォルダを引数にして起動すると、この画面は出ずにすぐ始まります。\n"
+                           "例: velquinlan-teacher /srv/velquinlan/3年1組\n"
+                           "詳しくは man velquinlan-teacher をご覧ください。")};
 }
 
 std::vector<FirstRunWindow::Choice> TeacherProgram::MoreFirstRunChoices() {

@@ -170,7 +170,8 @@ void TeacherWindow::Watch(const ClassroomFolder& folder) {
         banner_->hide();
     }
     const QString name = QFileInfo(FromCp932(current_.Root())).fileName();
-    setWindowTitle(QStringLiteral("先生用コンソール — %1%2")
+    // Qt adds the program's name, which says 先生用コンソール.
+    setWindowTitle(QStringLiteral("%1%2")
                        .arg(name, ShowsPastLesson() ? QStringLiteral("（保存した授業 %1）").arg(LessonLabel(pastLesson_)) : QString()));
     Refresh();
 }
