@@ -101,6 +101,17 @@ for folder in "" "$WORK/share/3年1組"; do
 done
 [ ! -e "$HOME/VelquinLAN" ] && [ ! -e "$HOME/data" ] && [ ! -e "$WORK/share" ] || fail "the console's first screen made folders"
 
+# Started in a folder that is gone (a share that dropped out under an open terminal): each waits on
+# its first screen instead of ending.
+mkdir "$WORK/gone1" "$WORK/gone2"
+(cd "$WORK/gone1" && rmdir "$WORK/gone1" && exec "$PHONE") >"$WORK/gone-phone.out" 2>&1 &
+PIDS+=($!)
+(cd "$WORK/gone2" && rmdir "$WORK/gone2" && exec "$TEACHER") >"$WORK/gone-teacher.out" 2>&1 &
+PIDS+=($!)
+sleep 3
+kill -0 "${PIDS[-2]}" 2>/dev/null || fail "the phone in a folder that is gone ended: $(cat "$WORK/gone-phone.out")"
+kill -0 "${PIDS[-1]}" 2>/dev/null || fail "the console in a folder that is gone ended: $(cat "$WORK/gone-teacher.out")"
+
 # VELQUINLAN_DEBUG=1 brings the engine's and Qt's detail back.
 (cd "$HOME" && VELQUINLAN_DEBUG=1 exec "$PHONE" "$WORK/クラス") >/dev/null 2>"$WORK/debug.err" &
 PIDS+=($!)

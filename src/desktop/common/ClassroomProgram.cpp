@@ -43,4 +43,10 @@ void ClassroomProgram::ShowFirstRun(const fs::path& lookedIn, bool wasGiven) {
     firstRun_->show();
 }
 
+fs::path StartFolder() {
+    std::error_code error;
+    const fs::path current = fs::current_path(error);
+    return error ? fs::path(".") : current;
+}
+
 } // namespace vq

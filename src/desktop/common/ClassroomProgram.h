@@ -51,4 +51,8 @@ private:
     std::unique_ptr<FirstRunWindow> firstRun_;
 };
 
+// The folder the program was started in. A share that hiccups cannot name it for a moment; "." still
+// reaches it, and a folder that really is gone is then reported like any other without data/.
+[[nodiscard]] std::filesystem::path StartFolder();
+
 } // namespace vq

@@ -40,7 +40,7 @@ int main(int argc, char** argv) {
     QApplication::setQuitOnLastWindowClosed(false);
 
     const std::filesystem::path programFolder = QCoreApplication::applicationDirPath().toStdString();
-    vq::PhoneProgram program({std::filesystem::current_path(), vq::FindBundledClassroom(programFolder),
+    vq::PhoneProgram program({vq::StartFolder(), vq::FindBundledClassroom(programFolder),
                               QDir::homePath().toStdString(), vq::AskForFolderWithDialog},
                              vq::CaptureSourceFromEnvironment());
     QObject::connect(&program, &vq::PhoneProgram::finished, &app, &QApplication::quit);

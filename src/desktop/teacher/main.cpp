@@ -1,5 +1,6 @@
 // The teacher's console: watches a classroom folder, or runs one command without a window.
 
+#include "desktop/common/ClassroomProgram.h"
 #include "desktop/common/FirstRunWindow.h"
 #include "desktop/common/JapaneseTexts.h"
 #include "desktop/common/QuietTerminal.h"
@@ -24,11 +25,7 @@ int main(int argc, char** argv) {
         return 2;
     }
     vq::SystemClock clock;
-    // A share that hiccups cannot name the current folder for a moment; "." still reaches it, and a
-    // folder that really is gone is then reported like any other without data/.
-    std::error_code noCurrent;
-    const std::filesystem::path current = std::filesystem::current_path(noCurrent);
-    const std::filesystem::path currentFolder = noCurrent ? std::filesystem::path(".") : current;
+    const std::filesystem::path currentFolder = vq::StartFolder();
     const vq::TeacherEnvironment environment{vq::FromNativeName(currentFolder.string()), vq::BundledDataFolder(), clock,
                                              vq::ProgramVersion()};
     // The commands need no display: they run in scripts and over a remote shell.
