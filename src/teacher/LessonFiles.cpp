@@ -3,6 +3,7 @@
 #include "mail/InboxDirectory.h"
 #include "platform/FileNames.h"
 #include "platform/Folders.h"
+#include "sites/profile/ProfileIndex.h"
 
 #include <algorithm>
 #include <array>
@@ -33,6 +34,7 @@ LessonRole RoleOf(std::string_view folder, std::string_view name) {
     if ((folder == "bbs" && name == "bbsData.dat") || (folder == "sns" && name == "snsData.dat")) return LessonRole::Emptied;
     if ((folder == "bbs" && name == "bbsHidden.dat") || (folder == "sns" && name == "snsHidden.dat")) return LessonRole::Moved;
     if (OneOf(kResultPageFolders, folder) && name.starts_with("tmp")) return LessonRole::Moved;
+    if (std::string(folder) + "/" + std::string(name) == kProfileIndexPath) return LessonRole::Moved;
     if (folder == "spam_Mail" && name == "spam_Mail.txt") return LessonRole::CopiedAlong;
     return LessonRole::TeachingContent;
 }

@@ -6,6 +6,7 @@
 #include "site/ActivityLog.h"
 #include "site/HtmlText.h"
 #include "site/PageBuilder.h"
+#include "sites/profile/ProfileChanges.h"
 #include "sites/profile/ProfileHandlers.h"
 #include "sites/profile/ProfilePages.h"
 #include "sites/profile/ProfileStore.h"
@@ -43,7 +44,11 @@ void ProfileRanking(Phone& phone, const std::string&) {
 void ProfileViewCounted(Phone& phone, const std::string& address) {
     const std::string id = ProfileIdInAddress(address);
     if (id.empty()) return;
-    WriteViewFile(phone, id, StationStampNow(phone));
+    MakeProfileChange(phone.DataRoot, ProfileIndexEvent::Kind::CounterWritten, [&] {
+        ProfileIndexEvent view;
+        view.name = WriteViewFile(phone, id, StationStampNow(phone));
+        return view;
+    });
     LogActivity(phone, u"プロフ", u"プロフ利用");
 }
 

@@ -4,6 +4,7 @@
 #include "platform/Files.h"
 #include "platform/PlatformError.h"
 #include "shell/Phone.h"
+#include "sites/profile/ProfileChanges.h"
 #include "sites/profile/ProfileHandlers.h"
 #include "sites/profile/ProfilePages.h"
 #include "sites/profile/ProfilePassword.h"
@@ -16,11 +17,16 @@ namespace {
 // so that no pupil is told a profile is gone while every list still shows it.
 void RemoveStoredPage(const Phone& phone, const std::string& id) {
     const std::string page = phone.DataPath(StoredPagePath(id));
-    try {
-        DeleteFile(page);
-    } catch (const PlatformError&) {
-        if (FileExists(page)) throw;
-    }
+    MakeProfileChange(phone.DataRoot, ProfileIndexEvent::Kind::Deleted, [&] {
+        try {
+            DeleteFile(page);
+        } catch (const PlatformError&) {
+            if (FileExists(page)) throw;
+        }
+        ProfileIndexEvent deleted;
+        deleted.name = id;
+        return deleted;
+    });
 }
 
 } // namespace

@@ -1,21 +1,14 @@
 #include "sites/profile/ProfileListing.h"
 
-#include "platform/FileNames.h"
-#include "platform/Files.h"
-#include "platform/PlatformError.h"
 #include "shell/Phone.h"
-#include "sites/profile/ProfileStore.h"
-#include "sites/profile/ProfileViews.h"
+#include "sites/profile/ProfileCatalog.h"
 
 #include <algorithm>
 #include <cstdint>
 #include <numeric>
-#include <optional>
 
 namespace vq {
 namespace {
-
-std::string IdOfPage(const std::string& pageFile) { return pageFile.substr(0, pageFile.size() - 5); } // ".html"
 
 // Positions in the final order: a stable ascending sort by the key, then taken from the last to the
 // first, so that of equal keys the later in directory order comes first.
@@ -30,7 +23,7 @@ std::vector<std::size_t> DescendingOrder(std::size_t count, Key key) {
 
 // Stamps are compared to the second: pages published in the same second keep the reverse of the
 // directory order, whatever finer time the file system keeps.
-std::int64_t WholeSecond(const DirEntry& page) { return page.lastWriteNs / 1000000000; }
+std::int64_t WholeSecond(const CatalogProfile& page) { return page.profile.stampNs / 1000000000; }
 
 // The data files a listing could not read, told in one message once the listing is done.
 void TellUnreadable(Phone& phone, const std::string& reasons) {
@@ -41,38 +34,20 @@ void TellUnreadable(Phone& phone, const std::string& reasons) {
 } // namespace
 
 std::vector<StoredProfile> ListStoredProfiles(Phone& phone, ProfileOrder order) {
-    const std::vector<DirEntry> pages = ListFiles(phone.DataPath("prof_html"), {}, ".html");
-    std::string unreadable;
-    if (pages.empty()) {
-        TellUnreadable(phone, unreadable);
-        return {};
-    }
-    std::vector<std::string> ids;
-    ids.reserve(pages.size());
-    for (const DirEntry& page : pages) ids.push_back(IdOfPage(page.name));
-    const std::vector<int> views = CountAllProfileViews(ids, ListFileNames(phone.DataPath("prof_counter"), {}, ".dat"));
-
-    const auto positions = order == ProfileOrder::ByStamp
-                               ? DescendingOrder(pages.size(), [&](std::size_t i) { return WholeSecond(pages[i]); })
-                               : DescendingOrder(pages.size(), [&](std::size_t i) { return std::int64_t{views[i]}; });
+    const ProfileCatalog::Listing listing = phone.profile.Catalog.Refresh(phone.DataRoot);
+    TellUnreadable(phone, listing.unreadable);
+    const std::vector<const CatalogProfile*>& pages = listing.profiles;
+    const auto positions =
+        order == ProfileOrder::ByStamp
+            ? DescendingOrder(pages.size(), [&](std::size_t i) { return WholeSecond(*pages[i]); })
+            : DescendingOrder(pages.size(), [&](std::size_t i) { return std::int64_t{pages[i]->views}; });
     std::vector<StoredProfile> profiles;
     profiles.reserve(pages.size());
     for (std::size_t i : positions) {
-        std::optional<ProfileData> data;
-        try {
-            data = ReadProfileDataIfPresent(phone, ids[i]);
-        } catch (const PlatformError& e) {
-            unreadable += "\n" + std::string(e.what());
-        }
-        if (!data) continue;
-        StoredProfile profile{pages[i].name, ids[i], views[i], std::move(data->picture), {}, {}};
-        if (data->answers.size() > 1) profile.name = std::move(data->answers[1]);
-        if (data->answers.size() > 2)
-            profile.furtherAnswers.assign(std::make_move_iterator(data->answers.begin() + 2),
-                                          std::make_move_iterator(data->answers.end()));
-        profiles.push_back(std::move(profile));
+        const IndexedProfile& profile = pages[i]->profile;
+        profiles.push_back({profile.id + ".html", profile.id, pages[i]->views, profile.picture, profile.name,
+                            profile.furtherAnswers});
     }
-    TellUnreadable(phone, unreadable);
     return profiles;
 }
 

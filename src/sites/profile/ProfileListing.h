@@ -8,7 +8,8 @@ namespace vq {
 class Phone;
 
 // The stored profiles as the list, ranking, search, edit and delete pages show them. Every request
-// lists the folders afresh, so what any station published, edited or deleted shows at once.
+// brings the station's picture of the folders up to date (ProfileCatalog), so what any station
+// published, edited or deleted shows at once.
 
 enum class ProfileOrder {
     ByStamp, // the most recently written stored page first

@@ -5,6 +5,8 @@
 #include "site/ActivityLog.h"
 #include "site/HtmlText.h"
 #include "site/PageBuilder.h"
+#include "sites/profile/ProfileChanges.h"
+#include "sites/profile/ProfileFolders.h"
 #include "sites/profile/ProfileRows.h"
 #include "sites/profile/ProfileStore.h"
 
@@ -24,9 +26,14 @@ void SaveProfileFiles(Phone& phone, const std::string& id) {
     FillProfileTemplate(phone, "prof/prof_data.html", ProfileShowRows(phone.profile));
     ProfileData data{phone.StationName, ToNarrow(phone.profile.ProfilePicture), {}};
     for (const std::u16string& answer : phone.profile.ProfileAnswers) data.answers.push_back(ToNarrow(answer));
-    WriteProfileData(phone, id, data);
-    WriteBaseCounter(phone, id);
-    WriteLastingPage(phone, StoredPagePath(id));
+    MakeProfileChange(phone.DataRoot, ProfileIndexEvent::Kind::Saved, [&] {
+        WriteProfileData(phone, id, data);
+        WriteBaseCounter(phone, id);
+        WriteLastingPage(phone, StoredPagePath(id));
+        ProfileIndexEvent saved;
+        saved.profile = ListedPartOf(id, 0, std::move(data));
+        return saved;
+    });
     phone.site.PageBuffer.clear();
 }
 

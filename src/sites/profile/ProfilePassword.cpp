@@ -60,7 +60,7 @@ PasswordCheck CheckProfilePassword(Phone& phone, ProfileAction action) {
     phone.profile.PassedCheck.reset();
     const std::u16string typed = phone.browser.ReadFormField(0);
     const std::string id = ChosenProfileId(phone);
-    const ProfileData data = ReadProfileData(phone, id);
+    const ProfileData data = ReadProfileData(phone.DataRoot, id);
     // Compared as stored: a character the data file cannot hold was saved as "?", and the pupil who
     // chose it must still be able to type the password again.
     const std::u16string stored = data.answers.empty() ? std::u16string() : ToWide(data.answers.front());

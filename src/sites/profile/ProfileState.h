@@ -1,5 +1,7 @@
 #pragma once
 
+#include "sites/profile/ProfileCatalog.h"
+
 #include <optional>
 #include <string>
 #include <vector>
@@ -33,6 +35,8 @@ struct ProfileState {
     // the pages after the check act on this profile only, so no link straight to them reaches
     // another pupil's profile.
     std::optional<ProfilePass> PassedCheck;
+    // What this station last saw of the stored profiles, so a list page reads only what changed.
+    ProfileCatalog Catalog;
 };
 
 } // namespace vq

@@ -90,17 +90,17 @@ std::string ProfileIdOfTarget(std::string_view target) {
     return LastSeparator(target) == std::string_view::npos ? std::string(target) : ProfileIdInAddress(target);
 }
 
-ProfileData ReadProfileData(const Phone& phone, std::string_view id) {
-    return ParseProfileData(ReadLines(phone.DataPath(ProfileDataPath(id))));
+ProfileData ReadProfileData(const std::string& dataRoot, std::string_view id) {
+    return ParseProfileData(ReadLines(dataRoot + ProfileDataPath(id)));
 }
 
-std::optional<ProfileData> ReadProfileDataIfPresent(const Phone& phone, std::string_view id) {
+std::optional<ProfileData> ReadProfileDataIfPresent(const std::string& dataRoot, std::string_view id) {
     try {
-        return ReadProfileData(phone, id);
+        return ReadProfileData(dataRoot, id);
     } catch (const PlatformError&) {
         // Only a file that is not there is skipped; one that exists and cannot be read is an error.
         std::error_code ignored;
-        if (!std::filesystem::exists(NativePath(phone.DataPath(ProfileDataPath(id))), ignored)) return std::nullopt;
+        if (!std::filesystem::exists(NativePath(dataRoot + ProfileDataPath(id)), ignored)) return std::nullopt;
         throw;
     }
 }
@@ -116,8 +116,10 @@ void WriteProfileData(const Phone& phone, std::string_view id, const ProfileData
 
 void WriteBaseCounter(const Phone& phone, std::string_view id) { ReplaceFile(phone.DataPath(BaseCounterPath(id)), "\r\n"); }
 
-void WriteViewFile(const Phone& phone, std::string_view id, std::string_view stamp) {
-    RewriteFile(phone.DataPath(ViewFilePath(id, stamp)), "\r\n");
+std::string WriteViewFile(const Phone& phone, std::string_view id, std::string_view stamp) {
+    const std::string relative = ViewFilePath(id, stamp);
+    RewriteFile(phone.DataPath(relative), "\r\n");
+    return relative.substr(relative.find('/') + 1);
 }
 
 } // namespace vq

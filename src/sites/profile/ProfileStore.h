@@ -44,16 +44,17 @@ struct ProfileData {
     std::vector<std::string> answers; // CP932, as many as the file holds
 };
 
-[[nodiscard]] ProfileData ReadProfileData(const Phone& phone, std::string_view id);
+[[nodiscard]] ProfileData ReadProfileData(const std::string& dataRoot, std::string_view id);
 // As ReadProfileData, but nullopt when the file does not exist (yet): another station may be
 // between writing a stored page and its data file.
-[[nodiscard]] std::optional<ProfileData> ReadProfileDataIfPresent(const Phone& phone, std::string_view id);
+[[nodiscard]] std::optional<ProfileData> ReadProfileDataIfPresent(const std::string& dataRoot, std::string_view id);
 // Writes the 33 lines: station, picture, answer slots 0 to 30.
 void WriteProfileData(const Phone& phone, std::string_view id, const ProfileData& data);
 
 // Counter files hold one empty line; only their names count. The base counter lasts and is
-// replaced whole; a view file is new (or that second's again) and written plainly.
+// replaced whole; a view file is new (or that second's again) and written plainly. Gives the view
+// file's name.
 void WriteBaseCounter(const Phone& phone, std::string_view id);
-void WriteViewFile(const Phone& phone, std::string_view id, std::string_view stamp);
+std::string WriteViewFile(const Phone& phone, std::string_view id, std::string_view stamp);
 
 } // namespace vq

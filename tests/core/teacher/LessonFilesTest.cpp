@@ -30,6 +30,7 @@ TEST(LessonFiles, EveryPlaceOfTheDataFolderHasItsRole) {
         {"bbs", "tmpPC01bbs.html", LessonRole::Moved},
         {"bbs", "bbs.html", LessonRole::TeachingContent},
         {"prof", "tmpPC01.html", LessonRole::Moved},
+        {"prof", "prof_index.log", LessonRole::Moved}, // what the stations know of the lesson's profiles
         {"prof", "prof_quest.txt", LessonRole::TeachingContent},
         {"prof/illustration", "illustration00.jpg", LessonRole::TeachingContent},
         {"prof_html", "090507PC01.html", LessonRole::Moved},
