@@ -3,6 +3,7 @@
 #include "BenchFiles.h"
 #include "platform/Clock.h"
 #include "platform/Text.h"
+#include "sites/profile/ProfileCatalog.h"
 #include "sites/profile/ProfileStore.h"
 
 #include <algorithm>
@@ -102,6 +103,8 @@ void FillBoardAndTimeline(const fs::path& classroom, int posts) {
 
 std::vector<std::string> FillProfiles(const fs::path& classroom, int profiles, int views) {
     MakeFolders(classroom, {"prof", "prof_html", "prof_edit", "prof_counter", "log"});
+    for (int station = 1; station <= kBenchStations; ++station)
+        Write(classroom, "log/log_" + BenchStationName(station) + ".dat", "\r\n");
     std::vector<std::string> ids;
     for (int i = 0; i < profiles; ++i) {
         ids.push_back(ProfileId(i * 37, i));
@@ -119,6 +122,8 @@ std::vector<std::string> FillProfiles(const fs::path& classroom, int profiles, i
     Write(classroom, "prof/prof_best.html", Template("プロフランキング", list));
     Write(classroom, "prof/prof_search2.html", Template("プロフをさがす", "<p><!--velquinLAN2--></p>" + list));
     Write(classroom, "prof/prof_top.html", Template("プロフ", "<form><input name=\"keyword\"></form>"));
+    // The profile index, as the first station to show a list leaves it for the others.
+    (void)ProfileCatalog().Refresh((classroom / "data").string() + "/");
     return ids;
 }
 

@@ -19,7 +19,8 @@ constexpr int kBenchStations = 40;
 void FillBoardAndTimeline(const std::filesystem::path& classroom, int posts);
 
 // profiles profiles of all stations with their stored pages, data and counter files, views view
-// files spread unevenly over them, and the templates of the list, ranking, search and top pages.
+// files spread unevenly over them, the templates of the list, ranking, search and top pages, and the
+// profile index the stations keep.
 // Returns the profiles' identifiers in the order they were made.
 std::vector<std::string> FillProfiles(const std::filesystem::path& classroom, int profiles, int views);
 

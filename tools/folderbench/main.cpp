@@ -2,12 +2,17 @@
 // the phone starts ("cold") and again ("warm"), on the folder given and on a local folder in the
 // same run, with the ratio of the two. Meant for a network share (tools/share-rig.sh):
 //
-//   vqfolderbench [--folder DIR [--fill-via SAME]] [--warm N] [--pages board,timeline,mail,list200,list1000,ranking]
+//   vqfolderbench [--folder DIR [--fill-via SAME]] [--warm N] [--crowd N]
+//                 [--pages board,timeline,mail,list200,list1000,ranking,list1000-noindex]
 //
 // The classroom-scale data are written into a new folder inside DIR (by default a local temporary
 // folder, which makes every ratio about 1) and removed at the end. Warm is the median of N visits
 // (default 3). With the 1,000-profile classroom it also times single file operations there: an
 // open, read and close of a small file, a stat, and the listing of the 51,000 counter files.
+// Between the warm visits of a profile page another station opens three profiles, as the class goes
+// on meanwhile. list1000-noindex is the first visit of all, before any station has written the
+// profile index (it reads every file). With --crowd N, N stations (each a process of its own) open
+// each profile page at the same moment, cold and then warm, beside the single station's times.
 // Exits with 1 when a page failed; its error is printed under the table.
 //
 // --fill-via SAME names the same folder as DIR by a faster way, e.g. the server's own folder of a
@@ -17,12 +22,14 @@
 #include "BenchClassroom.h"
 #include "BenchFiles.h"
 #include "BenchStation.h"
+#include "Crowd.h"
 #include "mail/MailDelivery.h"
 #include "platform/FileNames.h"
 #include "platform/Files.h"
 #include "sites/BulletinBoard.h"
 #include "sites/SocialPage.h"
 #include "sites/profile/ProfileHandlers.h"
+#include "sites/profile/ProfileIndex.h"
 #include "sites/profile/ProfileStore.h"
 
 #include <algorithm>
@@ -31,6 +38,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <set>
 #include <stdexcept>
@@ -50,7 +58,11 @@ struct Page {
     Classroom classroom;
     const char* station;
     std::function<void(BenchStation&)> visit;
+    bool profiles = false;     // other stations open profiles between the warm visits
+    bool withoutIndex = false; // the first visit finds no profile index
 };
+
+void ShowList(BenchStation& s) { s.Visit(vq::ProfileList, "prof_list.html"); }
 
 const std::vector<Page>& Pages() {
     static const std::vector<Page> pages = {
@@ -59,12 +71,12 @@ const std::vector<Page>& Pages() {
         {"timeline", "timeline, 10,000 posts", Classroom::Board, "PC07",
          [](BenchStation& s) { s.Visit(vq::ShowSocialPage, "sns.html"); }},
         {"mail", "mail poll, 40 inboxes", Classroom::Mail, "PC01", [](BenchStation& s) { vq::PollMail(s.phone); }},
-        {"list200", "profile list, 200 profiles / 10,000 views", Classroom::Profiles200, "PC07",
-         [](BenchStation& s) { s.Visit(vq::ProfileList, "prof_list.html"); }},
-        {"list1000", "profile list, 1,000 profiles / 50,000 views", Classroom::Profiles1000, "PC07",
-         [](BenchStation& s) { s.Visit(vq::ProfileList, "prof_list.html"); }},
+        {"list200", "profile list, 200 profiles / 10,000 views", Classroom::Profiles200, "PC07", ShowList, true},
+        {"list1000", "profile list, 1,000 profiles / 50,000 views", Classroom::Profiles1000, "PC07", ShowList, true},
         {"ranking", "profile ranking, 1,000 profiles / 50,000 views", Classroom::Profiles1000, "PC07",
-         [](BenchStation& s) { s.Visit(vq::ProfileRanking, "prof_best.html"); }},
+         [](BenchStation& s) { s.Visit(vq::ProfileRanking, "prof_best.html"); }, true},
+        {"list1000-noindex", "profile list, 1,000 profiles, before any index", Classroom::Profiles1000, "PC07",
+         ShowList, true, true},
     };
     return pages;
 }
@@ -93,6 +105,7 @@ struct Options {
     std::optional<fs::path> folder;
     std::optional<fs::path> fillVia;
     int warmVisits = 3;
+    int crowd = 0;
     std::vector<const Page*> pages;
 };
 
@@ -119,9 +132,10 @@ std::optional<Options> Parse(int argc, char** argv) {
             options.folder = value;
         } else if (arg == "--fill-via") {
             options.fillVia = value;
-        } else if (arg == "--warm") {
-            const auto [end, error] = std::from_chars(value.data(), value.data() + value.size(), options.warmVisits);
-            if (error != std::errc() || end != value.data() + value.size() || options.warmVisits < 1) return std::nullopt;
+        } else if (arg == "--warm" || arg == "--crowd") {
+            int& number = arg == "--warm" ? options.warmVisits : options.crowd;
+            const auto [end, error] = std::from_chars(value.data(), value.data() + value.size(), number);
+            if (error != std::errc() || end != value.data() + value.size() || number < 1) return std::nullopt;
         } else if (arg == "--pages") {
             if (!ParsePages(value, options.pages)) return std::nullopt;
         } else {
@@ -155,14 +169,42 @@ struct Times {
     std::string error;
 };
 
+// Another station of the class opening profiles, each view a new view file and a line of the index.
+class OtherViewer {
+public:
+    explicit OtherViewer(const fs::path& classroom) : station_(classroom, "PC08", "192.168.0.18") {
+        for (const std::string& page : vq::ListFileNames((classroom / "data/prof_html").string(), {}, ".html"))
+            ids_.push_back(page.substr(0, page.size() - 5));
+    }
+    void OpenThreeProfiles() {
+        for (int i = 0; i < 3 && !ids_.empty(); ++i) {
+            station_.clock.AdvanceSeconds(1);
+            vq::ProfileViewCounted(station_.phone, station_.phone.DataRoot + "prof_html/" + ids_[next_++ % ids_.size()] + ".html");
+        }
+    }
+
+private:
+    BenchStation station_;
+    std::vector<std::string> ids_;
+    std::size_t next_ = 7;
+};
+
+void RemoveProfileIndex(const fs::path& classroom) { fs::remove(classroom / "data" / std::string(vq::kProfileIndexPath)); }
+
 // A station that has just started visits the page once, then warmVisits times more.
 Times Measure(const Page& page, const fs::path& classroom, int warmVisits) {
     Times times;
     try {
         BenchStation station(classroom, page.station);
+        std::optional<OtherViewer> other;
+        if (page.profiles) other.emplace(classroom);
+        if (page.withoutIndex) RemoveProfileIndex(classroom);
         times.coldMs = Milliseconds([&] { page.visit(station); });
         std::vector<double> warm;
-        for (int i = 0; i < warmVisits; ++i) warm.push_back(Milliseconds([&] { page.visit(station); }));
+        for (int i = 0; i < warmVisits; ++i) {
+            if (other) other->OpenThreeProfiles();
+            warm.push_back(Milliseconds([&] { page.visit(station); }));
+        }
         times.warmMs = Median(warm);
     } catch (const std::exception& error) {
         times.error = error.what();
@@ -250,13 +292,40 @@ std::string Ratio(const Times& local, const Times& there, double Times::*value) 
     return FormatRatio(there.*value, local.*value);
 }
 
+// The slowest of a crowd's stations against one station alone on the same folder.
+void PrintCrowd(int stations, const std::vector<std::pair<const Page*, Times>>& single, const BenchFolder& folder,
+                std::vector<std::string>& errors) {
+    std::printf("\n| page, %d stations at once | one station cold | slowest cold | ratio | one station warm |"
+                " slowest warm | ratio |\n|---|---|---|---|---|---|---|\n",
+                stations);
+    for (const auto& [page, alone] : single) {
+        if (!page->profiles || page->withoutIndex || !alone.error.empty()) continue;
+        const fs::path classroom = folder.PathOf(page->classroom);
+        const auto crowd = vq::bench::VisitTogether(stations, [&](int i) -> vq::bench::Visitor {
+            auto station = std::make_shared<BenchStation>(classroom, vq::bench::BenchStationName(1 + (10 + i) % vq::bench::kBenchStations));
+            return [station, page] { page->visit(*station); };
+        });
+        Times slowest;
+        for (const auto& times : crowd) {
+            if (!times.error.empty()) errors.push_back(std::string(page->key) + " in the crowd: " + times.error);
+            slowest.coldMs = std::max(slowest.coldMs, times.coldMs);
+            slowest.warmMs = std::max(slowest.warmMs, times.warmMs);
+        }
+        std::printf("| %s | %s | %s | %s | %s | %s | %s |\n", page->title, FormatMs(alone.coldMs).c_str(),
+                    FormatMs(slowest.coldMs).c_str(), FormatRatio(slowest.coldMs, alone.coldMs).c_str(),
+                    FormatMs(alone.warmMs).c_str(), FormatMs(slowest.warmMs).c_str(),
+                    FormatRatio(slowest.warmMs, alone.warmMs).c_str());
+        std::fflush(stdout);
+    }
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
     const auto options = Parse(argc, argv);
     if (!options) {
-        std::fputs("usage: vqfolderbench [--folder DIR [--fill-via SAME]] [--warm N]"
-                   " [--pages board,timeline,mail,list200,list1000,ranking]\n",
+        std::fputs("usage: vqfolderbench [--folder DIR [--fill-via SAME]] [--warm N] [--crowd N]"
+                   " [--pages board,timeline,mail,list200,list1000,ranking,list1000-noindex]\n",
                    stderr);
         return 2;
     }
@@ -268,9 +337,11 @@ int main(int argc, char** argv) {
         std::printf("\n| page (one station) | local cold | local warm | folder cold | folder warm | ratio cold | ratio warm |\n"
                     "|---|---|---|---|---|---|---|\n");
         std::vector<std::string> errors;
+        std::vector<std::pair<const Page*, Times>> single;
         for (const Page* page : options->pages) {
             const Times l = Measure(*page, local.PathOf(page->classroom), options->warmVisits);
             const Times t = Measure(*page, there.PathOf(page->classroom), options->warmVisits);
+            single.emplace_back(page, t);
             std::printf("| %s | %s | %s | %s | %s | %s | %s |\n", page->title, Cell(l, &Times::coldMs).c_str(),
                         Cell(l, &Times::warmMs).c_str(), Cell(t, &Times::coldMs).c_str(), Cell(t, &Times::warmMs).c_str(),
                         Ratio(l, t, &Times::coldMs).c_str(), Ratio(l, t, &Times::warmMs).c_str());
@@ -281,6 +352,7 @@ int main(int argc, char** argv) {
         const bool profiles = std::any_of(options->pages.begin(), options->pages.end(),
                                           [](const Page* page) { return page->classroom == Classroom::Profiles1000; });
         if (profiles) PrintFileOperations(local.PathOf(Classroom::Profiles1000), there.PathOf(Classroom::Profiles1000));
+        if (options->crowd > 0) PrintCrowd(options->crowd, single, there, errors);
         for (const auto& error : errors) std::printf("\nfailed: %s", error.c_str());
         if (!errors.empty()) std::printf("\n");
         return errors.empty() ? 0 : 1;
