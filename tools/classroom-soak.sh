@@ -3,14 +3,16 @@
 # board and the timeline, mailing a classmate and taking its mail, again and again; then a check
 # that nothing was lost, nothing arrived twice and nothing was torn.
 #
-#   bash tools/classroom-soak.sh [--kill] STATIONS SECONDS [DATA-PARENT]
+#   bash tools/classroom-soak.sh [--kill] [--also-through SAME] STATIONS SECONDS [DATA-PARENT]
 #
 # Every station (PC01, PC02, ...) is one vqsim process (build/tools/vqsim; this script builds
 # nothing). The classroom folder is a fresh copy of the sample one (build/classroom), or
 # DATA-PARENT: used as it is when it holds data/ (it may lie on a network share), else the sample
 # data/ is copied into it first. With --kill, one station at a time is killed now and then (SIGTERM,
 # at any point but the one between taking its mail and printing it: mail taken lives only in a
-# phone's memory) and started again.
+# phone's memory) and started again. With --also-through SAME (the same DATA-PARENT reached another
+# way, such as the share rig's second mount: a second SMB client, as a second PC would be), every
+# second station works through SAME.
 #
 # Each round of a station posts a uniquely numbered text on the board and the timeline, sends one
 # mail to a random other station and polls. At the end every station polls once more, and then:
@@ -25,13 +27,21 @@
 set -euo pipefail
 
 usage() {
-    echo "usage: bash tools/classroom-soak.sh [--kill] STATIONS SECONDS [DATA-PARENT]" >&2
+    echo "usage: bash tools/classroom-soak.sh [--kill] [--also-through SAME] STATIONS SECONDS [DATA-PARENT]" >&2
     exit 2
 }
 
 KILL=0
-if [ "${1:-}" = "--kill" ]; then KILL=1; shift; fi
+ALSO=""
+while [ $# -gt 0 ]; do
+    case "$1" in
+    --kill) KILL=1; shift ;;
+    --also-through) [ $# -ge 2 ] && [ -d "$2" ] || usage; ALSO=$(cd "$2" && pwd); shift 2 ;;
+    *) break ;;
+    esac
+done
 [ $# -ge 2 ] && [ $# -le 3 ] || usage
+[ -z "$ALSO" ] || [ $# -eq 3 ] || usage
 STATIONS=$1
 SECONDS_TO_RUN=$2
 [[ "$STATIONS" =~ ^[0-9]+$ ]] && [ "$STATIONS" -ge 2 ] && [ "$STATIONS" -le 99 ] || usage
@@ -71,12 +81,17 @@ mark $1 $SOAK {station} {run} {n}
 EOF
 }
 
+# The classroom folder as station i reaches it.
+root_of() {
+    if [ -n "$ALSO" ] && [ $(($1 % 2)) -eq 0 ]; then echo "$ALSO"; else echo "$CLASSROOM"; fi
+}
+
 # The script of one station: it runs for the given seconds.
 write_script() {
     local i=$1 seconds=$2 name
     name=$(station_name "$i")
     cat <<EOF
-root $CLASSROOM
+root $(root_of "$i")
 station $name 10.0.0.$i
 trace off
 tick Timer1

@@ -94,8 +94,12 @@ void ProfileCatalog::ApplyEvent(const ProfileIndexEvent& event) {
     }
 }
 
-// The plain way, file by file; observed are the folder times taken before, so a change made while
-// reading shows as a later time at the next visit.
+// The plain way, file by file. The picture then holds everything that happened before the reading
+// began: the folder times observed before it, and every change of the index lines read so far (each
+// line was written after its change). A change made while reading shows as a later time, or as a
+// line, at the next visit. Raising the times rather than setting them keeps a busy class from
+// sending every station to the folders again and again: a line read just before the reading may
+// tell a later time than observed.
 void ProfileCatalog::ReadFolders(const std::string& dataRoot, const ProfileFolderTimes& observed) {
     ProfileFolders folders = ReadProfileFolders(dataRoot);
     profiles_.clear();
@@ -108,7 +112,7 @@ void ProfileCatalog::ReadFolders(const std::string& dataRoot, const ProfileFolde
     for (const std::string& name : folders.counterNames) AddCounterName(name);
     for (auto& [id, message] : folders.unreadable) unreadable_[id] = std::move(message);
     settled_ = true;
-    known_ = observed;
+    known_.Raise(observed);
     PublishIndex(dataRoot);
 }
 
