@@ -10,6 +10,7 @@
 #include "shell/HeartbeatRecord.h"
 #include "support/Classroom.h"
 #include "teacher/ShareCheck.h"
+#include "teacher/TeacherCommand.h"
 
 #include <gtest/gtest.h>
 
@@ -17,6 +18,7 @@
 #include <unistd.h>
 
 #include <filesystem>
+#include <sstream>
 
 using namespace vq;
 using namespace vqtest;
@@ -276,4 +278,36 @@ TEST_F(ShareCheckTest, AFolderThatCannotBeWrittenIsOneProblemAndAMissingFolderAn
 
     DiskShareAccess disk;
     EXPECT_THROW((void)CheckShare(FromNativeName((classroom.root / "gone").string()), disk), PlatformError);
+}
+
+TEST_F(ShareCheckTest, TheCommandPrintsALineAFindingAndEndsWithOneOnAProblem) {
+    std::string error;
+    const auto command = ParseTeacherCommand({"--check-share", classroom.root.string()}, error);
+    ASSERT_TRUE(command) << error;
+    EXPECT_EQ(command->kind, TeacherCommand::Kind::CheckShare);
+    ManualClock clock;
+    const TeacherEnvironment env{"/", "", clock, ""};
+
+    std::ostringstream out, err;
+    EXPECT_EQ(RunTeacherCommand(*command, env, out, err), 0) << err.str();
+    std::vector<std::string> lines;
+    std::istringstream printed(out.str());
+    for (std::string line; std::getline(printed, line);) lines.push_back(line);
+    ASSERT_EQ(lines.size(), 7u) << out.str();
+    EXPECT_TRUE(lines[1].starts_with("[○ 良好] プロフ一覧: プロフ一覧の表示に")) << lines[1];
+    EXPECT_TRUE(lines[6].starts_with("[？ 確認できず] コンピュータの間のロック: ")) << lines[6];
+
+    WriteHeartbeat("PC02", "pc-room-02", 4242); // running, but its lock never reached this folder
+    classroom.WriteBytes("mail_box/log_PC02.dat", "\r\n");
+    std::ostringstream problem;
+    EXPECT_EQ(RunTeacherCommand(*command, env, problem, err), 1);
+    EXPECT_NE(problem.str().find("[× 問題あり] コンピュータの間のロック: ほかのコンピュータのスマホのロックが見えません"),
+              std::string::npos)
+        << problem.str();
+
+    std::ostringstream none, missing;
+    EXPECT_EQ(RunTeacherCommand({TeacherCommand::Kind::CheckShare, false, (classroom.root / "gone").string()}, env, none,
+                                missing),
+              1);
+    EXPECT_NE(missing.str().find("フォルダがありません"), std::string::npos) << missing.str();
 }
