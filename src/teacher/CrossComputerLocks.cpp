@@ -94,7 +94,7 @@ bool NotSeen(const RunningPhone& p) { return p.lock == LockSeen::No; }
 bool NotSeenFromElsewhere(const RunningPhone& p) { return p.lock == LockSeen::No && p.elsewhere; }
 bool SeenFromElsewhere(const RunningPhone& p) { return p.lock == LockSeen::Yes && p.elsewhere; }
 bool SeenHere(const RunningPhone& p) { return p.lock == LockSeen::Yes; }
-bool Unknown(const RunningPhone& p) { return p.lock == LockSeen::Unknown; }
+bool Untold(const RunningPhone& p) { return p.lock == LockSeen::Unknown; }
 bool Any(const std::vector<RunningPhone>& phones, bool (*which)(const RunningPhone&)) {
     return std::any_of(phones.begin(), phones.end(), which);
 }
@@ -119,9 +119,9 @@ ShareFinding FindingFor(const std::vector<RunningPhone>& phones) {
                 "動いているスマホ " + NamesOf(phones, SeenHere) +
                     "はこのコンピュータのものだけなので、コンピュータの間でロックが伝わるかは確かめられませんでした。" +
                     kStartAPhoneElsewhere};
-    if (Any(phones, Unknown))
+    if (Any(phones, Untold))
         return {Verdict::CouldNotTell, kTopic,
-                "動いているスマホ " + NamesOf(phones, Unknown) +
+                "動いているスマホ " + NamesOf(phones, Untold) +
                     "のロックを確かめられませんでした（受信箱のファイルを開けないか、ロックが使えません）。" + kStartAPhoneElsewhere};
     return {Verdict::CouldNotTell, kTopic,
             std::string("いま動いているスマホが見つからないので、コンピュータの間でロックが伝わるかは確かめられませんでした。") +
