@@ -3,6 +3,7 @@
 #include "mail/MailDelivery.h"
 #include "mail/MailKeys.h"
 #include "platform/PlatformError.h"
+#include "shell/Heartbeat.h"
 #include "shell/Keys.h"
 #include "shell/StartUp.h"
 #include "site/Dispatcher.h"
@@ -81,10 +82,13 @@ void Phone::lblButtonCenterClick() { RunEvent([&] { MailCentreKey(*this); }); }
 void Phone::lblButtonRightClick() { RunEvent([&] { MailBackKey(*this); }); }
 void Phone::ListBox1Click() { RunEvent([&] { MailListClick(*this); }); }
 // The poll runs every 25 seconds whether the pupil looks or not: a failure that stays is told once.
+// The heartbeat follows whatever the poll did: a poll that fails does not make a running phone look
+// gone, and one that made the inbox again has taken the station lock anew.
 void Phone::Timer1Timer() {
     if (shell.StationRefused) return;
     if (const auto failure = FailureOf([&] { PollMail(*this); })) ReportOnce(RepeatedError::MailPoll, *failure);
     else shell.ShownErrors.Clear(RepeatedError::MailPoll);
+    BeatHeart(*this);
 }
 void Phone::Timer2Timer() { RunEvent([&] { ShakeTick(*this); }); }
 void Phone::Timer3Timer() { RunEvent([&] { SendNoticeTick(*this); }); }

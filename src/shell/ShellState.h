@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/StationLock.h"
+#include "shell/Heartbeat.h"
 #include "shell/RepeatedErrors.h"
 
 namespace vq {
@@ -26,6 +27,8 @@ struct ShellState {
     bool CloseRequested = false; // the power key was pressed
     // Held from start-up to the end: no second phone starts under this station's name.
     StationLock NameHeld;
+    // Declared after the lock, so that the phone's end removes its heartbeat before it lets the lock go.
+    Heartbeat Alive;
     // Start-up refused the name (no station can have it, or a running one has it): the phone then
     // acts as no station at all until it is closed.
     bool StationRefused = false;

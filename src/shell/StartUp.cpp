@@ -7,6 +7,7 @@
 #include "platform/StationLock.h"
 #include "platform/SystemInfo.h"
 #include "platform/Text.h"
+#include "shell/Heartbeat.h"
 #include "shell/Keys.h"
 #include "shell/Phone.h"
 #include "shell/PictureLoading.h"
@@ -125,6 +126,7 @@ void RunStartUp(Phone& phone) {
     LoadProfileQuestions(phone);
     CreateStationFiles(phone);
     HoldStationName(phone);
+    BeatHeart(phone);
     ChooseRandomBody(phone);
 }
 

@@ -3,6 +3,7 @@
 #include "mail/InboxDirectory.h"
 #include "platform/FileNames.h"
 #include "platform/Folders.h"
+#include "shell/HeartbeatRecord.h"
 #include "sites/profile/ProfileIndex.h"
 
 #include <algorithm>
@@ -28,6 +29,7 @@ bool OneOf(const std::array<std::string_view, N>& list, std::string_view value) 
 } // namespace
 
 LessonRole RoleOf(std::string_view folder, std::string_view name) {
+    if (folder == "mail_box" && !StationOfHeartbeat(name).empty()) return LessonRole::RunningSign;
     if (OneOf(kStationFileFolders, folder))
         return StationOfFileName(std::string(name)).empty() ? LessonRole::Moved : LessonRole::Emptied;
     if (OneOf(kLessonFolders, folder)) return LessonRole::Moved;
@@ -50,7 +52,7 @@ std::vector<LessonFile> ListLessonFiles(const ClassroomFolder& folder) {
         if (!FolderExists(path)) continue;
         for (const std::string& file : ListFileNames(path + "/")) {
             const LessonRole role = RoleOf(name, file);
-            if (role != LessonRole::TeachingContent) files.push_back({std::string(name) + "/" + file, role});
+            if (role != LessonRole::TeachingContent && role != LessonRole::RunningSign) files.push_back({std::string(name) + "/" + file, role});
         }
     }
     return files;

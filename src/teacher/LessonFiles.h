@@ -15,6 +15,8 @@ enum class LessonRole {
     Emptied,         // the files a phone's start-up creates (logs, inboxes, sent logs, board, timeline):
                      // taken away and left as start-up makes them, one empty line
     CopiedAlong,     // teaching content a saved lesson needs for its report (the canned spam)
+    RunningSign,     // a running phone's heartbeat (mail_box/<station>.alive): no lesson's record, left
+                     // where it is; the phone removes it when it closes
 };
 
 // The role of the file name in the folder (relative to DataRoot, without a trailing "/").
@@ -25,7 +27,7 @@ struct LessonFile {
     LessonRole role;
 };
 
-// Every file of the folder that belongs to the lesson (any role but teaching content), folder by
+// Every file of the folder that belongs to the lesson (moved, emptied or copied along), folder by
 // folder in name order. One listing per folder the phones write to. Throws PlatformError.
 [[nodiscard]] std::vector<LessonFile> ListLessonFiles(const ClassroomFolder& folder);
 

@@ -7,6 +7,7 @@
 #include "teacher/ClassWatcher.h"
 #include "teacher/LessonArchive.h"
 #include "teacher/NewClassroom.h"
+#include "teacher/ShareCheck.h"
 
 #include <ostream>
 
@@ -19,6 +20,7 @@ std::optional<Kind> OptionKind(const std::string& arg) {
     if (arg == "--report") return Kind::Report;
     if (arg == "--new-classroom") return Kind::NewClassroom;
     if (arg == "--archive") return Kind::Archive;
+    if (arg == "--check-share") return Kind::CheckShare;
     if (arg == "--help" || arg == "-h") return Kind::Help;
     if (arg == "--version") return Kind::Version;
     return std::nullopt;
@@ -45,6 +47,13 @@ int NewClassroom(const std::string& folder, const TeacherEnvironment& environmen
     out << "クラスフォルダを作成しました: " << Cp932ToUtf8(folder) << "\n"
         << "各端末の VelquinLAN を、このフォルダで起動してください。\n";
     return 0;
+}
+
+int CheckShareCommand(const std::string& folder, std::ostream& out) {
+    DiskShareAccess share;
+    const std::vector<ShareFinding> findings = CheckShare(folder, share);
+    for (const ShareFinding& finding : findings) out << FindingLine(finding) << "\n";
+    return AnyProblem(findings) ? 1 : 0;
 }
 
 } // namespace
@@ -88,6 +97,7 @@ std::string TeacherHelpText() {
            "        velquinlan-teacher --report [--csv] [フォルダ]\n"
            "        velquinlan-teacher --new-classroom フォルダ\n"
            "        velquinlan-teacher --archive [教室フォルダ]\n"
+           "        velquinlan-teacher --check-share [教室フォルダ]\n"
            "\n"
            "スマートフォン指導用VelquinLAN の先生用コンソールです。教室フォルダ（data フォルダを含む\n"
            "フォルダ。省略すると今のフォルダ）のクラスの様子、ふりかえり、料金、掲示板とタイムラインを\n"
@@ -99,10 +109,15 @@ std::string TeacherHelpText() {
            "  --new-classroom    教材と空のデータファイルを入れた新しいクラスフォルダを作ります。\n"
            "  --archive          授業を archive/日時/ に保存し、次の授業のために data を片付けます。\n"
            "                     起動中の端末があるときは片付けません。\n"
+           "  --check-share      教室フォルダのある共有フォルダが、スマホで使えるかを確かめます（速さ、書き足し、\n"
+           "                     ロック、置きかえ、コンピュータの間のロック）。1行に1つずつ結果を表示し、\n"
+           "                     問題があれば終了状態 1 で終わります。コンピュータの間のロックを確かめるには、\n"
+           "                     ほかのコンピュータでスマホを1台起動しておきます。\n"
            "  --help             この説明を表示します。\n"
            "  --version          版を表示します。\n"
            "\n"
-           "終了状態: 0 成功、1 失敗（理由を表示します）、2 コマンドラインの誤り。\n";
+           "終了状態: 0 成功、1 失敗（理由を表示します。--check-share では問題が見つかったとき）、\n"
+           "2 コマンドラインの誤り。\n";
 }
 
 std::string TeacherVersionText(const std::string& version) {
@@ -121,6 +136,7 @@ int RunTeacherCommand(const TeacherCommand& command, const TeacherEnvironment& e
         case Kind::Report: return Report(command, folder, out);
         case Kind::Archive: return Archive(folder, environment.clock, out);
         case Kind::NewClassroom: return NewClassroom(folder, environment, out);
+        case Kind::CheckShare: return CheckShareCommand(folder, out);
         case Kind::Help: out << TeacherHelpText(); return 0;
         case Kind::Version: out << TeacherVersionText(environment.version); return 0;
         case Kind::Window: break;

@@ -11,7 +11,7 @@ namespace vq {
 
 // What velquinlan-teacher was asked to do by its command line.
 struct TeacherCommand {
-    enum class Kind { Window, Report, NewClassroom, Archive, Help, Version };
+    enum class Kind { Window, Report, NewClassroom, Archive, CheckShare, Help, Version };
     Kind kind = Kind::Window;
     bool csv = false;
     std::string folder; // as given (UTF-8); empty for the current folder
@@ -31,8 +31,9 @@ struct TeacherEnvironment {
     std::string version; // empty in a build without one
 };
 
-// Runs a command that needs no window (report, new classroom, archive) and returns the exit status:
-// 0 when it worked, 1 with a message on err when it failed.
+// Runs a command that needs no window (report, new classroom, archive, share check) and returns the
+// exit status: 0 when it worked, 1 with a message on err when it failed. The share check prints one
+// line a finding and ends with 1 when any of them is a problem.
 int RunTeacherCommand(const TeacherCommand& command, const TeacherEnvironment& environment, std::ostream& out,
                       std::ostream& err);
 

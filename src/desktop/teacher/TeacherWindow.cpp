@@ -13,6 +13,7 @@
 #include "teacher/LessonArchive.h"
 #include "teacher/NewClassroom.h"
 #include "teacher/PostModeration.h"
+#include "teacher/ShareCheck.h"
 
 #include <QAction>
 #include <QApplication>
@@ -87,18 +88,32 @@ TeacherWindow::TeacherWindow(ClassroomFolder folder, std::string bundledDataFold
     connect(postsView_, &PostsView::putBackRequested, this, [this](PostFile file, const ClassPost& post) { Moderate(file, post, false); });
     connect(prepareView_, &PrepareView::newClassroomRequested, this, &TeacherWindow::AskNewClassroom);
     connect(prepareView_, &PrepareView::archiveRequested, this, &TeacherWindow::AskArchive);
+    connect(prepareView_, &PrepareView::shareCheckRequested, this, &TeacherWindow::CheckShareInBackground);
     connect(prepareView_, &PrepareView::pastLessonRequested, this, &TeacherWindow::OpenPastLesson);
     connect(prepareView_, &PrepareView::currentLessonRequested, this, &TeacherWindow::ReturnToCurrentLesson);
     connect(exportView_, &ExportView::pdfRequested, this, &TeacherWindow::AskPdf);
     connect(exportView_, &ExportView::csvRequested, this, &TeacherWindow::AskCsv);
     connect(timer_, &QTimer::timeout, this, &TeacherWindow::RefreshInBackground);
     connect(&background_, &QFutureWatcher<Refreshed>::finished, this, [this] { TakeRefreshed(background_.result()); });
+    connect(&shareCheck_, &QFutureWatcher<ShareChecked>::finished, this, [this] {
+        const ShareChecked checked = shareCheck_.result();
+        if (checked.error.isEmpty()) prepareView_->ShowShareFindings(checked.findings);
+        else prepareView_->ShowShareCheckFailed(checked.error);
+    });
 
     Watch(current_);
     SetLargeType(QSettings().value(QStringLiteral("largeType"), false).toBool());
 }
 
-TeacherWindow::~TeacherWindow() { background_.waitForFinished(); }
+TeacherWindow::~TeacherWindow() { WaitForWorkers(); }
+
+// A file lock belongs to the whole process and goes when any handle of the file closes: while
+// moderation or the archive holds locks, no worker may open and close the files they lock (the
+// refresh reads the board, the share check tries the inboxes' station locks).
+void TeacherWindow::WaitForWorkers() {
+    background_.waitForFinished();
+    shareCheck_.waitForFinished();
+}
 
 void TeacherWindow::BuildToolBar() {
     QToolBar* bar = addToolBar(QStringLiteral("表示"));
@@ -240,9 +255,7 @@ void TeacherWindow::ShowFolder() {
 }
 
 void TeacherWindow::Moderate(PostFile file, const ClassPost& post, bool hide) {
-    // A file lock belongs to the whole process and goes when any handle of the file closes: a
-    // refresh reading the board on the worker meanwhile would let the phones append unlocked.
-    background_.waitForFinished();
+    WaitForWorkers();
     try {
         if (hide) HidePost(watcher_->Folder(), file, post);
         else PutBackPost(watcher_->Folder(), file, post);
@@ -261,8 +274,21 @@ QString TeacherWindow::CreateClassroomAt(const QString& folder) {
     }
 }
 
+void TeacherWindow::CheckShareInBackground() {
+    if (shareCheck_.isRunning()) return;
+    prepareView_->ShowShareCheckRunning();
+    shareCheck_.setFuture(QtConcurrent::run([folder = current_.Root()]() -> ShareChecked {
+        try {
+            DiskShareAccess share;
+            return {CheckShare(folder, share), {}};
+        } catch (const std::exception& e) {
+            return {{}, QString::fromStdString(e.what())};
+        }
+    }));
+}
+
 QString TeacherWindow::ArchiveLesson() {
-    background_.waitForFinished(); // as for moderation: no reading on the worker while files are locked
+    WaitForWorkers();
     QString text;
     try {
         const ArchiveOutcome outcome = vq::ArchiveLesson(current_, clock_.Now());

@@ -3,6 +3,7 @@
 #include "desktop/teacher/ViewOptions.h"
 #include "platform/Clock.h"
 #include "teacher/ClassWatcher.h"
+#include "teacher/ShareFinding.h"
 
 #include <QFutureWatcher>
 #include <QMainWindow>
@@ -36,6 +37,10 @@ public:
     // What the buttons do once the teacher has chosen and confirmed; each returns what it shows.
     QString CreateClassroomAt(const QString& folder);
     QString ArchiveLesson();
+    // Checks the classroom folder's share on a worker thread (it takes seconds on a slow share) and
+    // shows the findings in 準備と片付け when it is done.
+    void CheckShareInBackground();
+    [[nodiscard]] bool ChecksShare() const { return shareCheck_.isRunning(); }
     QString ExportPdf(const QString& file);
     QString ExportCsv(const QString& file);
     void OpenPastLesson(const QString& name);
@@ -61,7 +66,14 @@ private:
         QString error;
     };
 
+    // The share check's findings, or why it could not run.
+    struct ShareChecked {
+        std::vector<ShareFinding> findings;
+        QString error;
+    };
+
     void BuildToolBar();
+    void WaitForWorkers();
     void TakeRefreshed(const Refreshed& refreshed);
     void ShowSnapshot();
     void ShowFolder();
@@ -80,6 +92,7 @@ private:
     std::shared_ptr<ClassWatcher> watcher_; // used by one thread at a time: the worker while it refreshes
     ClassSnapshot shown_;
     QFutureWatcher<Refreshed> background_;
+    QFutureWatcher<ShareChecked> shareCheck_;
     QString pastLesson_;
     ViewOptions options_;
     QFont normalFont_;

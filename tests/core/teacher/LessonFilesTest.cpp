@@ -23,6 +23,7 @@ TEST(LessonFiles, EveryPlaceOfTheDataFolderHasItsRole) {
         {"log", "LOG_PC02.DAT", LessonRole::Emptied}, // written on Windows
         {"log", "notes.txt", LessonRole::Moved},      // whatever else lies there is the lesson's too
         {"mail_box", "log_PC01.dat", LessonRole::Emptied},
+        {"mail_box", "PC01.alive", LessonRole::RunningSign}, // a running phone's heartbeat
         {"mail_log", "log_PC01.dat", LessonRole::Emptied},
         {"bbs", "bbsData.dat", LessonRole::Emptied},
         {"sns", "snsData.dat", LessonRole::Emptied},

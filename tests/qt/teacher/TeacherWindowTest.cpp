@@ -136,6 +136,23 @@ TEST_F(TeacherWindowTest, AHiddenPostLeavesTheBoardFileAndComesBack) {
     EXPECT_NE(lesson_->Read("bbs/bbsData.dat").find("090-1111-2222"), std::string::npos);
 }
 
+TEST_F(TeacherWindowTest, TheShareCheckRunsBesideTheWindowAndMarksEveryFinding) {
+    auto* button = Find<QPushButton>("checkShare");
+    button->click();
+    EXPECT_FALSE(button->isEnabled()); // one check at a time
+    ASSERT_TRUE(WaitUntil([&] { return !window_.ChecksShare() && button->isEnabled(); }, 60000));
+    QStringList verdicts;
+    for (const QLabel* badge : Find<QWidget>("shareFindings")->findChildren<QLabel*>(QStringLiteral("findingVerdict")))
+        verdicts << badge->text();
+    EXPECT_EQ(verdicts.size(), 7) << verdicts.join(u' ').toStdString();
+    EXPECT_EQ(verdicts.count(QStringLiteral("○ 良好")), 6) << verdicts.join(u' ').toStdString();
+    EXPECT_EQ(verdicts.count(QStringLiteral("？ 確認できず")), 1); // no phone runs on another computer
+    EXPECT_TRUE(Find<QLabel>("shareCheckSummary")->text().contains(QStringLiteral("確認できず")));
+    // Nothing of the check is left beside data/.
+    for (const auto& entry : std::filesystem::directory_iterator(lesson_->root))
+        EXPECT_EQ(entry.path().filename().string().find("share-check"), std::string::npos) << entry.path();
+}
+
 // Last: it empties the lesson the other tests read.
 TEST_F(TeacherWindowTest, ZArchivingEmptiesTheClassAndTheSavedLessonOpensReadOnly) {
     const QString outcome = window_.ArchiveLesson();
