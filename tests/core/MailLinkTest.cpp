@@ -67,6 +67,36 @@ TEST_F(MailLinkTest, ALinkOutsideTheClassroomPagesIsNoLink) {
     }
 }
 
+// Result pages hold what a pupil just entered: a profile's edit form with its password filled in, a
+// fortune's phone number, a risk page's address. A mail never leads to one, the sender's own included,
+// however the link spells it.
+TEST_F(MailLinkTest, ALinkToAnyStationsResultPageOrWithAQueryIsNoLink) {
+    Panel().txtNewBody.Text = u"http://velquin.invalid/bbs.html";
+    FindMailLink(station.phone);
+    for (const char16_t* body :
+         {u"http://velquin.invalid/prof/tmpPC02.html", u"http://velquin.invalid/prof/tmpPC01.html",
+          u"http://velquin.invalid/fortune/tmpPC02fortune.html", u"http://velquin.invalid/risk/tmpPC02risk.html",
+          u"http://velquin.invalid/s_beginner/tmp3PC02sns.html", u"http://velquin.invalid/bbs/tmpPC02bbs.html",
+          u"http://velquin.invalid/sns/tmpPC02sns.html", u"http://velquin.invalid/price/tmpPC02price.html",
+          u"http://velquin.invalid/number/tmpPC02number.html", u"http://velquin.invalid/PROF/TMPPC02.HTML",
+          u"http://velquin.invalid/prof/./tmpPC02.html", u"http://velquin.invalid/risk/../prof/tmpPC02.html",
+          u"http://velquin.invalid/prof\\tmpPC02.html", u"http://velquin.invalid//prof//tmpPC02.html",
+          u"http://velquin.invalid/prof_edit/090000PC01.dat?.html", u"http://velquin.invalid/prof/tmpPC02.html?x"}) {
+        Panel().lblButtonCenter.Visible = true;
+        Panel().txtNewBody.Text = body;
+        FindMailLink(station.phone);
+        EXPECT_EQ(station.phone.site.MailLinkTarget, classroom.DataRoot() + "bbs.html") << WideToUtf8(body);
+        EXPECT_FALSE(Panel().lblButtonCenter.Visible) << WideToUtf8(body);
+    }
+    // The folders' teaching pages and a "tmp" page elsewhere are pages like any other.
+    for (const std::string page : {"prof/prof_top.html", "kyouzai/contents/tmp.html", "prof/illustration/tmp.html"}) {
+        Panel().txtNewBody.Text = u"http://velquin.invalid/" + Utf8ToWide(page);
+        FindMailLink(station.phone);
+        EXPECT_EQ(station.phone.site.MailLinkTarget, classroom.DataRoot() + page);
+        EXPECT_TRUE(Panel().lblButtonCenter.Visible) << page;
+    }
+}
+
 TEST_F(MailLinkTest, AGoodLinkIsOfferedWithItsDotsResolved) {
     Panel().txtNewBody.Text = u"当選！ http://velquin.invalid/risk/./x/../risk_top.html を見てね";
     FindMailLink(station.phone);
