@@ -7,6 +7,7 @@
 #include "mail/MailRecord.h"
 #include "mail/MailTable.h"
 #include "mail/PhotoMarker.h"
+#include "mail/SpecialAddresses.h"
 #include "platform/Files.h"
 #include "platform/LockedFile.h"
 #include "platform/PlatformError.h"
@@ -22,9 +23,6 @@
 namespace vq {
 namespace {
 
-constexpr std::u16string_view PhotoRegistrationAddress = u"send_Photo_Mail";
-constexpr std::u16string_view SpamAddress = u"spam_Mail";
-
 enum class Route { PhotoRegistration, Station, Broadcast, Spam };
 
 struct Outgoing {
@@ -36,13 +34,11 @@ struct Outgoing {
 
 std::string TimeNow(const Phone& phone) { return TimeStampText(phone.clock.Now()); }
 
-bool IsBroadcast(std::u16string_view address) { return address == u"All" || address == u"全員"; }
-
 std::optional<Route> RouteOf(const Phone& phone, std::u16string_view address) {
-    if (address == PhotoRegistrationAddress) return Route::PhotoRegistration;
+    if (address == kPhotoRegistrationAddress) return Route::PhotoRegistration;
     if (FindInbox(phone, ToNarrow(address))) return Route::Station;
     if (IsBroadcast(address)) return Route::Broadcast;
-    if (address == SpamAddress) return Route::Spam;
+    if (address == kSpamAddress) return Route::Spam;
     return std::nullopt;
 }
 
