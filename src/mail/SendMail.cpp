@@ -6,6 +6,7 @@
 #include "mail/MailPaths.h"
 #include "mail/MailRecord.h"
 #include "mail/MailTable.h"
+#include "mail/PhotoForReceivers.h"
 #include "mail/PhotoMarker.h"
 #include "mail/SpecialAddresses.h"
 #include "platform/Files.h"
@@ -77,20 +78,6 @@ void DeliverToSelf(Phone& phone, const std::vector<MailRecord>& records) {
         lines += FormatMailRecord(record);
     }
     Deliver(InboxPath(phone, phone.StationName), lines);
-}
-
-// The receivers find the photo under its name in the shared folder; a photo already there (the
-// same shot sent before, or a received photo passed on) is not copied again. A photo that cannot
-// be put there stops the mail: sent without it, the mail would show the receivers no photo, or an
-// older one of that name.
-void CopyPhotoForReceivers(const Phone& phone, std::u16string_view photo) {
-    try {
-        const std::string target = MailPhotoPath(phone, photo);
-        if (!FileExists(target)) CopyFileOver(SnapshotPath(phone), target);
-    } catch (const PlatformError& e) {
-        throw PlatformError(std::string("写真をメール用のフォルダにコピーできなかったため、メールは送信していません。") +
-                            e.what());
-    }
 }
 
 MailRecord PhotoRegistrationAnswer(const Phone& phone, std::u16string_view photo) {
@@ -175,8 +162,8 @@ SendResult SendMail(Phone& phone) {
     if (mail.address.empty()) return SendResult::NoAddress;
     const std::optional<Route> route = RouteOf(phone, mail.address);
     if (!route) return SendResult::NoRecipient;
+    if (!mail.photo.empty()) mail.photo = PlacePhotoForReceivers(phone, mail.photo);
     const MailRecord record = RecordOf(phone, mail, mail.address);
-    if (!mail.photo.empty()) CopyPhotoForReceivers(phone, mail.photo);
     std::vector<std::string> problems = DeliverBy(phone, *route, mail, record);
 
     // From here on the mail has gone.
