@@ -69,6 +69,7 @@ void ShowPhotoAttached(Phone& phone) {
     panel.pnlPhoto.Visible = false;
     panel.pnlPhoto2.Visible = true;
     phone.mail.CurrentPhoto = PhotoNameNow(phone);
+    phone.mail.CurrentPhotoIsSnapshot = true;
 }
 
 } // namespace

@@ -13,10 +13,6 @@ bool IsDatFile(const std::string& name) {
     return name.size() >= 4 && ReplaceAllNoCase(name.substr(name.size() - 4), ".dat", "").empty();
 }
 
-bool SameNameNoCase(std::string_view a, std::string_view b) {
-    return a.size() == b.size() && FindCp932NoCase(a, b) == 0;
-}
-
 } // namespace
 
 std::string StationOfFileName(const std::string& fileName) {
@@ -41,7 +37,7 @@ std::optional<std::string> FindInbox(const Phone& phone, std::string_view statio
     if (FileExists(exact)) return exact;
     const std::string wanted = "log_" + std::string(station) + ".dat";
     for (const DirEntry& entry : ListFiles(InboxFolder(phone)))
-        if (SameNameNoCase(entry.name, wanted)) return InboxFolder(phone) + entry.name;
+        if (SameNoCase(entry.name, wanted)) return InboxFolder(phone) + entry.name;
     return std::nullopt;
 }
 

@@ -9,7 +9,8 @@ namespace vq {
 namespace {
 
 // Loads the photo before anything else of the body changes, so that a missing photo leaves the
-// body field as it was.
+// body field as it was. A photo that cannot be shown is not attached either: a reply from this screen
+// must carry neither a name whose file is gone nor the photo of the mail shown before.
 void ShowEntryBody(Phone& phone, const MailEntry& entry) {
     MailPanel& panel = phone.mailPanel;
     if (entry.Photo.empty()) {
@@ -17,9 +18,11 @@ void ShowEntryBody(Phone& phone, const MailEntry& entry) {
         panel.pnlPhoto2.Visible = false;
         return;
     }
+    panel.pnlPhoto2.Visible = false;
     const std::string photoPath = MailPhotoPath(phone, entry.Photo); // a name that escapes the folder stops here
-    phone.mail.CurrentPhoto = entry.Photo;
     LoadPhoto(panel.imgPhoto, photoPath);
+    phone.mail.CurrentPhoto = entry.Photo;
+    phone.mail.CurrentPhotoIsSnapshot = false;
     panel.pnlPhoto2.Visible = true;
     panel.txtNewBody.Text = entry.Body;
 }

@@ -19,6 +19,8 @@ struct MailState {
     int ReceivedCount = 0;
     int SentCount = 0;
     std::u16string CurrentPhoto;  // file name of the photo last taken or shown
+    // CurrentPhoto is this station's own shot (its snapshot in tmp_photo/), not one shown from a mail.
+    bool CurrentPhotoIsSnapshot = false;
     Capture* CaptureWindow = nullptr; // the camera's preview window made at start-up; null without one
     int ReceiveNoticeTicks = 0;   // steps of the arrival shake done
     int SendNoticeTicks = 0;      // seconds of the send notice done

@@ -6,7 +6,9 @@
 #include "mail/MailPaths.h"
 #include "mail/MailRecord.h"
 #include "mail/MailTable.h"
+#include "mail/PhotoForReceivers.h"
 #include "mail/PhotoMarker.h"
+#include "mail/SpecialAddresses.h"
 #include "platform/Files.h"
 #include "platform/LockedFile.h"
 #include "platform/PlatformError.h"
@@ -22,9 +24,6 @@
 namespace vq {
 namespace {
 
-constexpr std::u16string_view PhotoRegistrationAddress = u"send_Photo_Mail";
-constexpr std::u16string_view SpamAddress = u"spam_Mail";
-
 enum class Route { PhotoRegistration, Station, Broadcast, Spam };
 
 struct Outgoing {
@@ -36,13 +35,11 @@ struct Outgoing {
 
 std::string TimeNow(const Phone& phone) { return TimeStampText(phone.clock.Now()); }
 
-bool IsBroadcast(std::u16string_view address) { return address == u"All" || address == u"全員"; }
-
 std::optional<Route> RouteOf(const Phone& phone, std::u16string_view address) {
-    if (address == PhotoRegistrationAddress) return Route::PhotoRegistration;
+    if (address == kPhotoRegistrationAddress) return Route::PhotoRegistration;
     if (FindInbox(phone, ToNarrow(address))) return Route::Station;
     if (IsBroadcast(address)) return Route::Broadcast;
-    if (address == SpamAddress) return Route::Spam;
+    if (address == kSpamAddress) return Route::Spam;
     return std::nullopt;
 }
 
@@ -81,20 +78,6 @@ void DeliverToSelf(Phone& phone, const std::vector<MailRecord>& records) {
         lines += FormatMailRecord(record);
     }
     Deliver(InboxPath(phone, phone.StationName), lines);
-}
-
-// The receivers find the photo under its name in the shared folder; a photo already there (the
-// same shot sent before, or a received photo passed on) is not copied again. A photo that cannot
-// be put there stops the mail: sent without it, the mail would show the receivers no photo, or an
-// older one of that name.
-void CopyPhotoForReceivers(const Phone& phone, std::u16string_view photo) {
-    try {
-        const std::string target = MailPhotoPath(phone, photo);
-        if (!FileExists(target)) CopyFileOver(SnapshotPath(phone), target);
-    } catch (const PlatformError& e) {
-        throw PlatformError(std::string("写真をメール用のフォルダにコピーできなかったため、メールは送信していません。") +
-                            e.what());
-    }
 }
 
 MailRecord PhotoRegistrationAnswer(const Phone& phone, std::u16string_view photo) {
@@ -179,8 +162,8 @@ SendResult SendMail(Phone& phone) {
     if (mail.address.empty()) return SendResult::NoAddress;
     const std::optional<Route> route = RouteOf(phone, mail.address);
     if (!route) return SendResult::NoRecipient;
+    if (!mail.photo.empty()) mail.photo = PlacePhotoForReceivers(phone, mail.photo);
     const MailRecord record = RecordOf(phone, mail, mail.address);
-    if (!mail.photo.empty()) CopyPhotoForReceivers(phone, mail.photo);
     std::vector<std::string> problems = DeliverBy(phone, *route, mail, record);
 
     // From here on the mail has gone.

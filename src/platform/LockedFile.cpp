@@ -125,15 +125,43 @@ void LockedFile::AppendWhole(std::string_view bytes) {
     const off_t end = ::lseek(fd_, 0, SEEK_END);
     if (end < 0) Fail("ファイルに追記できません", path_, errno);
     std::string whole = LineEndBefore(end);
+    const auto recordStart = static_cast<off_t>(end + static_cast<off_t>(whole.size()));
     whole.append(bytes);
     try {
         posix::WriteWhole(fd_, whole, path_);
+        // A share's client may accept the write and learn only when it flushes that the server could
+        // not store it. Flushed here, under the lock, a failure is still this append's alone to undo:
+        // once the lock is released another station appends after it.
+        if (const int err = posix::FlushData(fd_)) Fail("ファイルに書き込めません", path_, err);
     } catch (const PlatformError&) {
-        // A part of a record would swallow the start of the next one: the file goes back to what it
-        // was. Should even that fail, the next append ends the torn line before writing.
-        (void)::ftruncate(fd_, end);
+        Undo(end, recordStart);
         throw;
     }
+}
+
+// A part of a record would swallow the start of the next one, and a whole one that was reported as
+// not written would be taken twice when the pupil sends it again: the file goes back to its length
+// before the append.
+void LockedFile::Undo(off_t end, off_t recordStart) {
+    if (::ftruncate(fd_, end) == 0) return;
+    // The cut failed too (the share refuses it, or its error came late). What stays after the line
+    // end is blanked in place instead. Readers take a line as a record by its separators ("#c#", or
+    // the activity log's ","), and a torn one that kept them all would read as a whole record with
+    // its last field cut short; a line of blanks has none and every reader skips it. Overwriting
+    // needs no new room on the disk, so it works where a full disk failed the append. The next append
+    // ends the blank line. Where even this fails, the share cannot be written at all any more.
+    struct stat st {};
+    if (::fstat(fd_, &st) != 0 || st.st_size <= recordStart) return;
+    const std::string blanks(static_cast<std::size_t>(st.st_size - recordStart), ' ');
+    std::string_view rest = blanks;
+    for (off_t at = recordStart; !rest.empty();) {
+        const ssize_t n = ::pwrite(fd_, rest.data(), rest.size(), at);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) return;
+        rest.remove_prefix(static_cast<std::size_t>(n));
+        at += n;
+    }
+    (void)posix::FlushData(fd_);
 }
 
 std::string LockedFile::ReadAll() {

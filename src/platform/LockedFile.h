@@ -1,5 +1,7 @@
 #pragma once
 
+#include <sys/types.h>
+
 #include <chrono>
 #include <functional>
 #include <optional>
@@ -32,13 +34,15 @@ public:
     LockedFile& operator=(LockedFile&&) = delete;
     LockedFile(const LockedFile&) = delete;
     LockedFile& operator=(const LockedFile&) = delete;
-    // Closing releases the lock, after the file system has flushed what was written.
+    // Closing releases the lock; an append has been flushed before (see AppendWhole).
     ~LockedFile();
 
     // Writes bytes at the end of the file as it is on the server now, whole or not at all. A last
     // line left without its line end (by a crash or a failed write elsewhere) is ended first, so the
-    // new bytes start a line of their own. When the write fails or falls short (a full disk, a lost
-    // connection), the file is cut back to its length before the append and PlatformError is thrown.
+    // new bytes start a line of their own. They are flushed to the server before the lock is let go.
+    // When the write or the flush fails or falls short (a full disk, a lost connection), the file is
+    // cut back to its length before the append (or, where even the cut fails, what was written of
+    // them is blanked) and PlatformError is thrown.
     void AppendWhole(std::string_view bytes);
     // The whole content, read from the start.
     [[nodiscard]] std::string ReadAll();
@@ -57,6 +61,7 @@ private:
     void WaitForLock(std::chrono::steady_clock::time_point deadline);
     [[nodiscard]] Identity CheckIdentity() const;
     [[nodiscard]] std::string LineEndBefore(long long end) const;
+    void Undo(off_t end, off_t recordStart);
 
     int fd_ = -1;
     std::string path_;

@@ -73,6 +73,13 @@ void WriteWhole(int fd, std::string_view data, const std::string& path) {
     }
 }
 
+int FlushData(int fd) {
+    int rc;
+    do rc = ::fdatasync(fd);
+    while (rc != 0 && errno == EINTR);
+    return rc == 0 || FlushUnsupported(errno) ? 0 : errno;
+}
+
 std::string WriteWholeBeside(const std::string& path, std::string_view content, int permissions) {
     const std::string temporary = TemporaryName(path);
     const int fd = Open(temporary, O_RDWR | O_CREAT | O_EXCL);

@@ -22,6 +22,11 @@ namespace vq::posix {
 // Writes all of data, going on after interrupted and partial writes; throws on failure.
 void WriteWhole(int fd, std::string_view data, const std::string& path);
 
+// Flushes what was written through fd to the disk or the file server. A client of NFS or SMB reports
+// a write the server could not store (its disk full, the connection lost) only now or at close.
+// 0 when flushed, or when the file system has nothing to flush; else the error.
+[[nodiscard]] int FlushData(int fd);
+
 // Writes content into a new file beside path (same folder, so a rename can put it in path's place)
 // and flushes it to the file server. Its name ends in ".tmp" and never matches the "*.dat" or
 // "*.html" listings of a data folder. Returns its path; on failure nothing of it is left and

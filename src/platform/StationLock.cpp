@@ -4,6 +4,7 @@
 #include "platform/PosixIo.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -68,6 +69,15 @@ StationLock::~StationLock() { Release(); }
 void StationLock::Release() {
     if (fd_ >= 0) ::close(fd_);
     fd_ = -1;
+}
+
+bool StationLock::Moved(const std::string& inboxPath) const {
+    if (fd_ < 0) return false;
+    struct stat held {};
+    struct stat named {};
+    if (::fstat(fd_, &held) != 0 || ::stat(NativePath(inboxPath).c_str(), &named) != 0) return false;
+    if (!S_ISREG(named.st_mode)) return false; // no inbox there to hold
+    return held.st_dev != named.st_dev || held.st_ino != named.st_ino;
 }
 
 StationRunning ProbeStationLock(const std::string& inboxPath) {

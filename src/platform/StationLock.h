@@ -29,6 +29,10 @@ public:
     ~StationLock();
 
     [[nodiscard]] State state() const { return state_; }
+    // True when the inbox at path is no longer the file this lock lies on: it was deleted and made
+    // again. False while it is the same file, when no lock is held and when there is no file at path
+    // (nothing or a folder).
+    [[nodiscard]] bool Moved(const std::string& inboxPath) const;
     // Lets the lock go (the phone closes, or its inbox file was replaced and must be locked anew).
     void Release();
 

@@ -290,6 +290,8 @@ std::size_t FindCp932NoCase(std::string_view text, std::string_view needle, std:
     return std::string_view::npos;
 }
 
+bool SameNoCase(std::string_view a, std::string_view b) { return a.size() == b.size() && FindCp932NoCase(a, b) == 0; }
+
 bool MatchesPageName(std::string_view address, std::string_view name) {
     const std::size_t pos = FindCp932(address, name);
     return pos != std::string_view::npos && pos >= 1;

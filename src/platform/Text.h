@@ -46,6 +46,9 @@ std::size_t FindCp932(std::string_view text, std::string_view needle, std::size_
 // As FindCp932, with ASCII letters compared without regard to case (the rule markers are found by).
 std::size_t FindCp932NoCase(std::string_view text, std::string_view needle, std::size_t from = 0);
 
+// True when both are the same text, ASCII letters compared without regard to case.
+bool SameNoCase(std::string_view a, std::string_view b);
+
 // The page-name match rule: the first occurrence of name in address starts at byte position 2 or
 // later (counted from 1). An address that begins with the name does not match.
 bool MatchesPageName(std::string_view address, std::string_view name);

@@ -2,8 +2,8 @@
 
 #include "mail/Camera.h"
 #include "mail/MailPaths.h"
+#include "mail/SpecialAddresses.h"
 #include "platform/Files.h"
-#include "platform/PlatformError.h"
 #include "platform/StationLock.h"
 #include "platform/SystemInfo.h"
 #include "platform/Text.h"
@@ -11,6 +11,7 @@
 #include "shell/Keys.h"
 #include "shell/Phone.h"
 #include "shell/PictureLoading.h"
+#include "shell/StationRefusal.h"
 
 #include <array>
 
@@ -55,31 +56,9 @@ void CreateStationFiles(Phone& phone) {
     for (const std::string& file : files) CreateIfMissing(phone.DataPath(file), "\r\n");
 }
 
-// What the pupil is told when the phone cannot be this station, and how to go on.
-constexpr std::string_view kCloseAndRestart =
-    "電源ボタンで閉じ、パソコンの名前か VELQUINLAN_STATION を変えてから起動し直してください。";
-
-// Characters a message box cannot show as they are.
-std::string Shown(const std::string& name) {
-    std::string shown = Cp932ToUtf8(name);
-    for (char& c : shown)
-        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) c = '?';
-    return shown;
-}
-
-[[noreturn]] void RefuseStation(Phone& phone, const std::string& message) {
-    phone.shell.StationRefused = true;
-    phone.window.Timer1.Enabled = false;
-    throw PlatformError(message);
-}
-
 // Before any file is made under the name: a name no station can have is refused.
 void CheckStationName(Phone& phone) {
-    if (IsUsableStationName(phone.StationName)) return;
-    if (phone.StationName.empty()) RefuseStation(phone, "端末名がありません。" + std::string(kCloseAndRestart));
-    RefuseStation(phone, "この端末名（" + Shown(phone.StationName) +
-                             "）は使えません。端末名には「/」「\\」「,」「:」「*」「?」「\"」「<」「>」「|」"
-                             "「#c#」「..」や制御文字は入れられません。" + std::string(kCloseAndRestart));
+    if (!IsUsableStationName(phone.StationName) || IsSpecialAddress(phone.StationName)) RefuseUnusableName(phone);
 }
 
 // The inbox exists now; holding its station byte says this name is running. Another phone holding
@@ -87,11 +66,7 @@ void CheckStationName(Phone& phone) {
 // keeps no locks the phone runs on, as it does for its mail.
 void HoldStationName(Phone& phone) {
     phone.shell.NameHeld = StationLock::TryTake(InboxPath(phone, phone.StationName));
-    if (phone.shell.NameHeld.state() != StationLock::State::TakenByAnother) return;
-    RefuseStation(phone, "この端末名（" + Shown(phone.StationName) +
-                             "）はすでに使われています。同じ名前の端末が、このパソコンかほかのパソコンでもう動いて"
-                             "います。動いている方の端末を使ってください。別の端末として使うときは、この端末を" +
-                             std::string(kCloseAndRestart));
+    if (phone.shell.NameHeld.state() == StationLock::State::TakenByAnother) RefuseNameInUse(phone);
 }
 
 void ChooseRandomBody(Phone& phone) {

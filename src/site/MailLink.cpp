@@ -2,6 +2,7 @@
 
 #include "platform/Text.h"
 #include "shell/Phone.h"
+#include "site/ResultPages.h"
 #include "site/VirtualSite.h"
 
 #include <optional>
@@ -41,21 +42,30 @@ std::optional<std::vector<std::string_view>> SegmentsInside(std::string_view bel
     return segments;
 }
 
+std::string Joined(const std::vector<std::string_view>& segments) {
+    std::string path;
+    for (const std::string_view segment : segments) {
+        if (!path.empty()) path += '/';
+        path += segment;
+    }
+    return path;
+}
+
 // The local page a mail link leads to. A mail can be written by anyone in the class, so a link is
 // taken only when it names a page of the classroom folder: a page or a pseudo page (both end in
-// ".html" or ".htm"), never a data file (a classmate's password) and nothing outside the folder.
+// ".html" or ".htm"), never a data file (a classmate's password), nothing outside the folder and no
+// station's result page (a classmate's filled-in forms). The classroom's pages take no query, and
+// what ends a link with a query is no file name: "090000PC01.dat?.html" names a data file.
 std::optional<std::string> ClassroomPageOf(const std::string& dataRoot, std::string_view link) {
+    if (link.find_first_of("?#") != std::string_view::npos) return std::nullopt;
     const std::string target = ReplaceAllNoCase(link, VirtualSiteRoot, dataRoot);
     if (!target.starts_with(dataRoot)) return std::nullopt;
     const auto segments = SegmentsInside(std::string_view(target).substr(dataRoot.size()));
     if (!segments || segments->empty()) return std::nullopt;
     if (!IsPageName(segments->back())) return std::nullopt;
-    std::string path = dataRoot;
-    for (std::size_t i = 0; i < segments->size(); ++i) {
-        if (i > 0) path += '/';
-        path += (*segments)[i];
-    }
-    return path;
+    const std::string relative = Joined(*segments);
+    if (IsResultPage(relative)) return std::nullopt;
+    return dataRoot + relative;
 }
 
 // The link in the text as the mail shows it: from "http://" up to the first character outside "-"

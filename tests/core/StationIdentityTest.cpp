@@ -110,3 +110,53 @@ TEST(StationNameFrom, CountsCharactersNotBytes) {
     EXPECT_NE(StationNameFrom(Utf8ToCp932("ソフトウェア開発部の端末一番目です")),
               StationNameFrom(Utf8ToCp932("ソフトウェア開発部の端末二番目です")));
 }
+
+// The address book finds stations without regard to letter case before it looks at the special
+// addresses: a PC named "all" would take every broadcast alone, one named "SPAM_MAIL" the spam.
+TEST_F(StationIdentityTest, ANameThatIsAMailAddressOfItsOwnIsRefusedInAnyLetterCase) {
+    for (const std::string& name : {std::string("All"), std::string("all"), std::string("ALL"), Utf8ToCp932("全員"),
+                                    std::string("spam_Mail"), std::string("SPAM_MAIL"), std::string("send_Photo_Mail"),
+                                    std::string("send_photo_mail")}) {
+        Station station(classroom, name, clock);
+        station.Start();
+        ASSERT_EQ(station.errors.messages.size(), 1u) << name;
+        EXPECT_TRUE(station.errors.messages[0].starts_with("この端末名（" + Cp932ToUtf8(name) + "）は使えません"))
+            << station.errors.messages[0];
+        EXPECT_NE(station.errors.messages[0].find("メールの特別な宛先"), std::string::npos) << station.errors.messages[0];
+        EXPECT_FALSE(station.phone.window.Timer1.Enabled) << name;
+        EXPECT_TRUE(Inboxes().empty()) << name;
+    }
+    for (const char* name : {"Allen", "PCall", "spam", "Mail"}) {
+        Station station(classroom, name, clock);
+        station.Start();
+        EXPECT_TRUE(station.errors.messages.empty()) << name;
+    }
+}
+
+// A second phone started under PC01's name while PC01's inbox was missing made the inbox again and
+// holds it. The first one finds that out at its next poll, before it takes any mail, and stops
+// being PC01; the second one stays PC01.
+TEST_F(StationIdentityTest, APhoneWhoseInboxWasMadeAgainByASecondPhoneOfItsNameStopsBeingThatStation) {
+    Station first(classroom, "PC01", clock);
+    first.Start();
+    std::filesystem::remove(classroom.root / "data/mail_box/log_PC01.dat");
+    Station second(classroom, "PC01", clock);
+    second.Start();
+    ASSERT_TRUE(second.errors.messages.empty()) << second.errors.messages[0];
+    Station sender(classroom, "PC02", clock);
+    sender.Start();
+    SendMailTo(sender, "PC01", "宿題", "あとで見てね");
+
+    first.phone.Timer1Timer();
+    ASSERT_EQ(first.errors.messages.size(), 1u);
+    EXPECT_TRUE(first.errors.messages[0].starts_with("この端末名（PC01）はすでに使われています")) << first.errors.messages[0];
+    EXPECT_FALSE(first.phone.window.Timer1.Enabled);
+    EXPECT_EQ(first.phone.mail.ReceivedCount, 0);
+    first.phone.Timer1Timer();
+    OpenMailMenu(first);
+    EXPECT_EQ(first.errors.messages.size(), 1u);
+
+    second.phone.Timer1Timer();
+    EXPECT_EQ(second.phone.mail.ReceivedCount, 1);
+    EXPECT_TRUE(second.errors.messages.empty());
+}

@@ -60,7 +60,7 @@ protected:
     std::string Field(int k) const { return WideToUtf8(browser.ReadFormField(k)); }
 
     Classroom classroom;
-    QtBrowserView browser{classroom.DataRoot()};
+    QtBrowserView browser{classroom.DataRoot(), "PC01"};
     Listener listener;
 };
 

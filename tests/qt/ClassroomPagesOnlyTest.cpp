@@ -4,6 +4,7 @@
 
 #include "SampleStationTest.h"
 
+#include "platform/Text.h"
 #include "site/VirtualSite.h"
 #include "desktop/phone/LocalOnlyRequests.h"
 #include "desktop/phone/QtBrowserView.h"
@@ -64,7 +65,7 @@ protected:
     std::string Run(const QString& script) { return Evaluate(Page(), script).toString().toStdString(); }
 
     Classroom classroom;
-    QtBrowserView browser{classroom.DataRoot()};
+    QtBrowserView browser{classroom.DataRoot(), "PC01"};
     Completions events;
 };
 
@@ -92,6 +93,27 @@ TEST_F(ClassroomPagesOnlyTest, ALinkToAFileOutsideTheFolderOrToADataFileShowsNot
         EXPECT_EQ(Run("document.body ? document.body.innerText.indexOf('Himitsu') : -1"), "-1") << target;
         EXPECT_EQ(Run("document.body ? document.body.innerText.indexOf('root:') : -1"), "-1") << target;
     }
+}
+
+// PC02 left its profile's edit form on its result page, the password filled in; PC01's own page is
+// one PC01 just showed.
+TEST_F(ClassroomPagesOnlyTest, AClassmatesResultPageShowsNothingOfItWhileTheOwnOneLoads) {
+    classroom.Write("prof/tmpPC02.html", "<html><body><form><input id=\"pw\" value=\"Himitsu\"></form></body></html>\n");
+    classroom.Write("prof/tmpPC01.html", "<html><body><p>own page</p></body></html>\n");
+    EXPECT_EQ(Run("readFile('../../prof/tmpPC02.html')"), "blocked");
+    EXPECT_EQ(Run("readFile('../../PROF/TMPPC02.HTML')"), "blocked");
+    EXPECT_EQ(Run("readFile('../../prof/tmpPC01.html')").rfind("read ", 0), 0u);
+
+    auto done = events.completed.size() + 1;
+    browser.Navigate(classroom.DataRoot() + "prof/tmpPC02.html");
+    ASSERT_TRUE(WaitUntil([&] { return events.completed.size() >= done; }));
+    EXPECT_EQ(Run("document.body ? document.body.innerHTML.indexOf('Himitsu') : -1"), "-1");
+
+    done = events.completed.size() + 1;
+    browser.Navigate(classroom.DataRoot() + "prof/tmpPC01.html");
+    ASSERT_TRUE(WaitUntil([&] { return events.completed.size() >= done; }));
+    ASSERT_TRUE(WaitUntil([&] { return Run("document.readyState") == "complete"; }));
+    EXPECT_EQ(Run("document.body.innerText"), "own page");
 }
 
 namespace {
@@ -122,6 +144,24 @@ TEST_F(DamagedBoardInTheWindowTest, TheBoardShowsTheBrokenPostAsText) {
     EXPECT_NE(Evaluate(page, "document.body.innerText.indexOf('<b>x</b>')").toInt(), -1);
 }
 
+TEST(MayLoad, OfTheStationsResultPagesOnlyItsOwn) {
+    const QString folder = QStringLiteral("/srv/クラス/data");
+    const auto file = [](const char* path) { return QUrl::fromLocalFile(QString::fromUtf8(path)); };
+    for (const char* path : {"/srv/クラス/data/prof/tmpPC01.html", "/srv/クラス/data/fortune/tmpPC01fortune.html",
+                             "/srv/クラス/data/s_beginner/tmp3PC01sns.html", "/srv/クラス/data/bbs/tmpPC01bbs.html",
+                             "/srv/クラス/data/risk/tmpPC01risk.html"})
+        EXPECT_TRUE(MayLoad(file(path), folder, "PC01")) << path;
+    for (const char* path : {"/srv/クラス/data/prof/tmpPC02.html", "/srv/クラス/data/prof/tmpPC011.html",
+                             "/srv/クラス/data/fortune/tmpPC02fortune.html", "/srv/クラス/data/risk/tmpPC0risk.html",
+                             "/srv/クラス/data/s_beginner/tmp3PC02sns.html", "/srv/クラス/data/PROF/tmpPC01.html",
+                             "/srv/クラス/data/prof/TMPPC01.HTML", "/srv/クラス/data/price/tmpPC02price.html"})
+        EXPECT_FALSE(MayLoad(file(path), folder, "PC01")) << path;
+    EXPECT_FALSE(MayLoad(file("/srv/クラス/data/prof/tmpPC01.html"), folder, "PC0"));
+    const std::string station = Utf8ToCp932("ソフト表");
+    EXPECT_TRUE(MayLoad(file("/srv/クラス/data/prof/tmpソフト表.html"), folder, station));
+    EXPECT_FALSE(MayLoad(file("/srv/クラス/data/prof/tmpソフト.html"), folder, station));
+}
+
 TEST(MayLoad, PagesAndTheirPartsOfTheDataFolderAndContentThatNamesNoPlace) {
     const QString folder = QStringLiteral("/srv/classroom/data/");
     const auto file = [](const char* path) { return QUrl::fromLocalFile(QString::fromUtf8(path)); };
@@ -130,16 +170,16 @@ TEST(MayLoad, PagesAndTheirPartsOfTheDataFolderAndContentThatNamesNoPlace) {
                              "/srv/classroom/data/prof/illustration/a.png", "/srv/classroom/data/x/y.js",
                              "/srv/classroom/data/a.gif", "/srv/classroom/data/a.bmp", "/srv/classroom/data/a.svg",
                              "/srv/classroom/data/a.jpeg", "/srv/classroom/data/a.htm"})
-        EXPECT_TRUE(MayLoad(file(path), folder)) << path;
+        EXPECT_TRUE(MayLoad(file(path), folder, "PC01")) << path;
     for (const char* path : {"/etc/passwd", "/srv/classroom/data/prof_edit/090000PC01.dat",
                              "/srv/classroom/data/prof/prof_quest.txt", "/srv/classroom/data/mail_box/log_PC01.dat",
                              "/srv/classroom/data/", "/srv/classroom/data", "/srv/classroom/data2/a.html",
                              "/srv/classroom/data/../outside.png", "/srv/classroom/other.html", "/srv/classroom/data/a"})
-        EXPECT_FALSE(MayLoad(file(path), folder)) << path;
-    EXPECT_FALSE(MayLoad(QUrl(QStringLiteral("file:///srv/classroom/data/../secret.html")), folder));
+        EXPECT_FALSE(MayLoad(file(path), folder, "PC01")) << path;
+    EXPECT_FALSE(MayLoad(QUrl(QStringLiteral("file:///srv/classroom/data/../secret.html")), folder, "PC01"));
     for (const char* url : {"data:image/png;base64,AAAA", "about:blank", "qrc:///qtwebchannel/qwebchannel.js",
                             "blob:file:///1234"})
-        EXPECT_TRUE(MayLoad(QUrl(QString::fromUtf8(url)), folder)) << url;
+        EXPECT_TRUE(MayLoad(QUrl(QString::fromUtf8(url)), folder, "PC01")) << url;
     for (const char* url : {"http://velquin.invalid/bbs.html", "https://example.com/a.png", "ftp://x/a.html"})
-        EXPECT_FALSE(MayLoad(QUrl(QString::fromUtf8(url)), folder)) << url;
+        EXPECT_FALSE(MayLoad(QUrl(QString::fromUtf8(url)), folder, "PC01")) << url;
 }

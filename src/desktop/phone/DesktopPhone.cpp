@@ -7,7 +7,7 @@ namespace vq {
 
 DesktopPhone::DesktopPhone(const SystemInfo& system, const Clock& clock, ErrorReporter& errors, CaptureSource camera,
                            EventTrace* trace)
-    : browser_(DataRootIn(system.CurrentDirectory())),
+    : browser_(DataRootIn(system.CurrentDirectory()), StationNameFrom(system.ComputerName())),
       capture_(camera),
       phone_(PhoneServices{browser_, clock, errors, system, trace, std::nullopt, &capture_}),
       window_(std::make_unique<TForm1>(phone_, browser_, [&errors](const std::string& message) { errors.Report(message); })) {

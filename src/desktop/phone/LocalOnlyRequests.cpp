@@ -1,5 +1,9 @@
 #include "desktop/phone/LocalOnlyRequests.h"
 
+#include "desktop/phone/Addresses.h"
+#include "platform/Text.h"
+#include "site/ResultPages.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QSet>
@@ -24,21 +28,24 @@ bool IsPageOrItsPart(const QString& path) {
 
 } // namespace
 
-bool MayLoad(const QUrl& url, const QString& dataFolder) {
+bool MayLoad(const QUrl& url, const QString& dataFolder, std::string_view station) {
     static const QSet<QString> kPlaceless{QStringLiteral("qrc"), QStringLiteral("data"), QStringLiteral("blob"),
                                           QStringLiteral("about")};
     if (kPlaceless.contains(url.scheme())) return true;
     if (!url.isLocalFile()) return false;
     // The engine has resolved "." and ".." already; cleaning again costs nothing and relies on nothing.
     const QString path = QDir::cleanPath(url.toLocalFile());
-    return path.startsWith(FolderPrefix(dataFolder)) && IsPageOrItsPart(path);
+    const QString folder = FolderPrefix(dataFolder);
+    if (!path.startsWith(folder) || !IsPageOrItsPart(path)) return false;
+    const std::string relative = ToNarrow(ToU16(path.mid(folder.size())));
+    return !IsResultPage(relative) || IsOwnResultPage(relative, station);
 }
 
-LocalOnlyRequests::LocalOnlyRequests(const QString& dataFolder, QObject* parent)
-    : QWebEngineUrlRequestInterceptor(parent), dataFolder_(FolderPrefix(dataFolder)) {}
+LocalOnlyRequests::LocalOnlyRequests(const QString& dataFolder, std::string station, QObject* parent)
+    : QWebEngineUrlRequestInterceptor(parent), dataFolder_(FolderPrefix(dataFolder)), station_(std::move(station)) {}
 
 void LocalOnlyRequests::interceptRequest(QWebEngineUrlRequestInfo& info) {
-    if (!MayLoad(info.requestUrl(), dataFolder_)) info.block(true);
+    if (!MayLoad(info.requestUrl(), dataFolder_, station_)) info.block(true);
 }
 
 } // namespace vq

@@ -15,8 +15,8 @@
 namespace vq {
 namespace {
 
-void KeepPagesLocal(QWebEngineProfile& profile, const std::string& dataRoot) {
-    profile.setUrlRequestInterceptor(new LocalOnlyRequests(ToQString(ToWide(dataRoot)), &profile));
+void KeepPagesLocal(QWebEngineProfile& profile, const std::string& dataRoot, const std::string& station) {
+    profile.setUrlRequestInterceptor(new LocalOnlyRequests(ToQString(ToWide(dataRoot)), station, &profile));
     profile.setHttpCacheType(QWebEngineProfile::NoCache);
     profile.setHttpAcceptLanguage(QStringLiteral("ja"));
     QWebEngineSettings* settings = profile.settings();
@@ -30,10 +30,10 @@ void KeepPagesLocal(QWebEngineProfile& profile, const std::string& dataRoot) {
 
 } // namespace
 
-QtBrowserView::QtBrowserView(const std::string& dataRoot) {
+QtBrowserView::QtBrowserView(const std::string& dataRoot, const std::string& station) {
     // Off the record: the classroom folder is the only place the phone stores anything.
     profile_ = new QWebEngineProfile(this);
-    KeepPagesLocal(*profile_, dataRoot);
+    KeepPagesLocal(*profile_, dataRoot, station);
     page_ = new NavigationPage(
         profile_, [this](const QUrl& url, QWebEnginePage::NavigationType type, bool main) { return Decide(url, type, main); },
         this);

@@ -34,8 +34,9 @@ class NavigationPage;
 class QtBrowserView final : public QObject, public BrowserView {
     Q_OBJECT
 public:
-    // dataRoot: the data folder (a core path); pages may load nothing but its pages and their parts.
-    explicit QtBrowserView(const std::string& dataRoot);
+    // dataRoot: the data folder (a core path); pages may load nothing but its pages and their parts,
+    // and of the stations' result pages only those of station (see MayLoad).
+    QtBrowserView(const std::string& dataRoot, const std::string& station);
     ~QtBrowserView() override;
 
     // The widget to place in the window; the window that takes it owns it.

@@ -1,6 +1,8 @@
 #include "sites/profile/ProfilePictures.h"
 
 #include "platform/Files.h"
+#include "platform/Jpeg.h"
+#include "platform/PlatformError.h"
 #include "platform/Text.h"
 #include "shell/Phone.h"
 
@@ -21,6 +23,22 @@ std::u16string ExistingOrFallback(const Phone& phone, const std::u16string& path
     return FileExists(phone.DataPath(ToNarrow(path))) ? path : std::u16string(kFallbackPicture);
 }
 
+// Every visit of the profile would have the browser decode the picture: one whose header claims more
+// than a photo can be (a few kilobytes can claim 65488 x 65488, gigabytes decoded) is no picture for a
+// profile. A header that cannot be read is the browser's to show as broken, as before.
+bool ClaimsTooMuch(const std::string& path) {
+    try {
+        return Exceeds(JpegSize(ReadAll(path)), kLargestPhoto);
+    } catch (const PlatformError&) {
+        return false;
+    }
+}
+
+std::u16string PhotoOrFallback(const Phone& phone, const std::u16string& path) {
+    const std::string file = phone.DataPath(ToNarrow(path));
+    return FileExists(file) && !ClaimsTooMuch(file) ? path : std::u16string(kFallbackPicture);
+}
+
 } // namespace
 
 std::u16string ResolveProfilePicture(const Phone& phone, std::u16string_view typed) {
@@ -29,7 +47,7 @@ std::u16string ResolveProfilePicture(const Phone& phone, std::u16string_view typ
     if (code.size() == 1) code = u"0" + code;
     // A code names a file inside its folder, never one elsewhere in the data folder.
     if (code.find_first_of(u"/\\") != std::u16string::npos) return std::u16string(kFallbackPicture);
-    if (code.size() > 2) return ExistingOrFallback(phone, u"mail_photo/" + code + u".jpg");
+    if (code.size() > 2) return PhotoOrFallback(phone, u"mail_photo/" + code + u".jpg");
     return ExistingOrFallback(phone, u"prof/illustration/illustration" + code + u".jpg");
 }
 

@@ -157,7 +157,9 @@ TEST_F(CameraTest, AThirdPressDropsThePhotoAndTheMailGoesWithoutOne) {
     EXPECT_TRUE(ListFiles(Data("mail_photo")).empty());
 }
 
-TEST_F(CameraTest, TwoShotsInOneSecondShareTheNameAndReceiversKeepTheFirst) {
+// The second shot of the same second finds its name taken by the first one's photo: it goes under a
+// name of its own, so each mail's receivers see the photo that was taken for it.
+TEST_F(CameraTest, TwoShotsInOneSecondGetTwoNamesAndEachMailShowsItsOwn) {
     TakePhoto(station);
     const std::string first = ReadAll(Data(kSnapshot));
     SendTo("PC02");
@@ -167,11 +169,25 @@ TEST_F(CameraTest, TwoShotsInOneSecondShareTheNameAndReceiversKeepTheFirst) {
     OpenNewMail();
     TakePhoto(station);
     EXPECT_EQ(station.phone.mail.CurrentPhoto, u"PC0120261207134512.jpg");
-    EXPECT_NE(ReadAll(Data(kSnapshot)), first); // the pattern has moved on
+    const std::string second = ReadAll(Data(kSnapshot));
+    EXPECT_NE(second, first); // the pattern has moved on
     SendTo("PC02");
+    EXPECT_TRUE(station.errors.messages.empty()) << station.errors.messages[0];
     EXPECT_EQ(ReadAll(Data("mail_photo/PC0120261207134512.jpg")), first);
+    EXPECT_EQ(ReadAll(Data("mail_photo/PC0120261207134512-2.jpg")), second);
     ASSERT_EQ(Inbox().size(), 2u);
-    for (const std::string& record : Inbox()) EXPECT_TRUE(record.ends_with("{Photo}PC0120261207134512.jpg")) << record;
+    EXPECT_TRUE(Inbox()[0].ends_with("{Photo}PC0120261207134512.jpg")) << Inbox()[0];
+    EXPECT_TRUE(Inbox()[1].ends_with("{Photo}PC0120261207134512-2.jpg")) << Inbox()[1];
+    EXPECT_EQ(station.phone.mail.SentMails[1].Photo, u"PC0120261207134512-2.jpg");
+
+    // The receiver is shown the second picture with the second mail.
+    Station pc02(classroom, "PC02", clock, "10.0.0.2");
+    pc02.Start();
+    pc02.phone.Timer1Timer();
+    OpenMailMenu(pc02);
+    ChooseMenuRow(pc02, 0);
+    EXPECT_EQ(pc02.phone.mailPanel.imgPhoto.pictureFile, Data("mail_photo/PC0120261207134512-2.jpg"));
+    EXPECT_TRUE(pc02.errors.messages.empty());
 }
 
 TEST_F(CameraTest, ASnapshotThatCannotBeStoredIsReportedAndThePhotoIsStillAttached) {

@@ -204,7 +204,9 @@ TEST_F(MailScreens, AMissingPhotoIsReportedAndTheBodyFieldKeepsItsText) {
     panel().ListBox1.ItemIndex = 1;
     station.phone.ListBox1Click();
     EXPECT_EQ(station.errors.messages.size(), 2u);
-    EXPECT_EQ(station.phone.mail.CurrentPhoto, u"PC02000000.jpg"); // named, though its file is missing
+    // A photo that cannot be shown is neither attached nor named: a reply must not carry its name.
+    EXPECT_FALSE(panel().pnlPhoto2.Visible);
+    EXPECT_TRUE(station.phone.mail.CurrentPhoto.empty());
 }
 
 TEST_F(MailScreens, TheCentreKeyOpensTheLinkOfTheMailAsALocalPage) {

@@ -25,8 +25,10 @@ protected:
     void WriteBinary(const std::string& relative, const std::string& bytes) const {
         std::ofstream(classroom.root / "data" / relative, std::ios::binary | std::ios::trunc) << bytes;
     }
+    // As the camera attaches its shot, whose picture is the snapshot in tmp_photo/.
     void AttachPhoto(const std::u16string& name) {
         station.phone.mail.CurrentPhoto = name;
+        station.phone.mail.CurrentPhotoIsSnapshot = true;
         station.phone.mailPanel.pnlPhoto2.Visible = true;
     }
     std::vector<std::string> Inbox(const std::string& name) const {
@@ -203,12 +205,13 @@ TEST_F(MailSending, ThePhotoRegistrationAnswersWithTheProfileLink) {
     EXPECT_EQ(station.phone.mail.SentMails[0].Body, u"");
     EXPECT_EQ(station.phone.mail.SentMails[0].Photo, u"PC01134512.jpg");
 
-    // The same photo sent again is not copied over the one the receivers already have.
+    // Another shot under the same name is never copied over the one the receivers already have.
     WriteBinary("tmp_photo/PC01.jpg", "second shot");
     WriteMail(station, "PC02", "また", "");
     AttachPhoto(u"PC01134512.jpg");
     SendWrittenMail(station);
     EXPECT_EQ(classroom.Read("mail_photo/PC01134512.jpg"), "first shot");
+    EXPECT_EQ(classroom.Read("mail_photo/PC01134512-2.jpg"), "second shot");
 }
 
 TEST_F(MailSending, ThePhotoRegistrationWithoutAPhotoAsksForOne) {

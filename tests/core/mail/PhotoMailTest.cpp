@@ -10,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 
 using namespace vq;
@@ -78,6 +79,39 @@ TEST_F(PhotoMail, TheReceiverSeesThePhotoAndAReplySendsItBackUnderItsName) {
     EXPECT_EQ(pc01.phone.mail.CurrentPhoto, u"PC0120261207134512.jpg");
     EXPECT_TRUE(pc01.errors.messages.empty());
     EXPECT_TRUE(pc02.errors.messages.empty());
+}
+
+// The received photo went away after the mail was shown (saving the lesson moves mail_photo/). The
+// reply neither goes out naming a file that is gone nor puts the replier's own last shot under that
+// name, where every receiver of the first mail would see it: the pupil is told and keeps the reply.
+TEST_F(PhotoMail, AReplyWhosePhotoIsGoneIsNotSentAndNoOtherPictureTakesItsName) {
+    WriteMail(pc01, "PC02", "写真", "見てね");
+    TakePhoto(pc01);
+    SendWrittenMail(pc01);
+    clock.AdvanceSeconds(25);
+    WriteMail(pc02, "PC01", "ぼくも", "");
+    TakePhoto(pc02);
+    SendWrittenMail(pc02);
+    ReadNewestMail(pc02);
+    ASSERT_EQ(pc02.phone.mail.CurrentPhoto, u"PC0120261207134512.jpg");
+    std::filesystem::remove(classroom.root / "data/mail_photo/PC0120261207134512.jpg");
+
+    pc02.phone.lblButtonLeftClick();
+    pc02.phone.mailPanel.txtNewBody.Text = u"いいね";
+    SendWrittenMail(pc02);
+    ASSERT_EQ(pc02.errors.messages.size(), 1u);
+    EXPECT_NE(pc02.errors.messages[0].find("PC0120261207134512.jpg"), std::string::npos) << pc02.errors.messages[0];
+    EXPECT_FALSE(classroom.Exists("mail_photo/PC0120261207134512.jpg"));
+    EXPECT_EQ(RecordLines(classroom, "mail_box/log_PC01.dat").size(), 1u); // PC02's own photo mail alone
+    EXPECT_EQ(pc02.phone.mail.ScreenMode, "NM");
+    EXPECT_EQ(Utf8(pc02.phone.mailPanel.txtNewBody.Text), "いいね");
+
+    // As the message says: カメラ takes the photo off, and the reply goes without one.
+    PressCameraKey(pc02);
+    SendWrittenMail(pc02);
+    const auto toPc01 = RecordLines(classroom, "mail_box/log_PC01.dat");
+    ASSERT_EQ(toPc01.size(), 2u);
+    EXPECT_TRUE(toPc01[1].ends_with("#c#Re:写真#c#いいね")) << toPc01[1];
 }
 
 // A pupil types the marker and the name of a classmate's photo into a body: the receiver sees the

@@ -3,12 +3,14 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <fstream>
 
 namespace vqtest {
+namespace {
 
-std::string RunDemoScript(const Classroom& classroom, const std::string& script) {
-    const std::string command = "cd '" + classroom.root.string() + "' && '" + VQ_VQSIM + "' '" +
-                                (SourceDir() / "tools/demo" / script).string() + "' 2>&1";
+std::string RunVqsimOn(const Classroom& classroom, const std::filesystem::path& script) {
+    const std::string command =
+        "cd '" + classroom.root.string() + "' && '" + VQ_VQSIM + "' '" + script.string() + "' 2>&1";
     std::string output;
     if (FILE* pipe = ::popen(command.c_str(), "r")) {
         char buf[4096];
@@ -16,6 +18,18 @@ std::string RunDemoScript(const Classroom& classroom, const std::string& script)
         EXPECT_EQ(::pclose(pipe), 0) << output;
     }
     return output;
+}
+
+} // namespace
+
+std::string RunDemoScript(const Classroom& classroom, const std::string& script) {
+    return RunVqsimOn(classroom, SourceDir() / "tools/demo" / script);
+}
+
+std::string RunScript(const Classroom& classroom, const std::string& script) {
+    const auto path = classroom.root / "script.vqs";
+    std::ofstream(path) << script;
+    return RunVqsimOn(classroom, path);
 }
 
 bool Prints(const std::string& output, const std::string& line) {

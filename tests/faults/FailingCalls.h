@@ -1,0 +1,25 @@
+#pragma once
+
+#include <string>
+
+namespace vqtest {
+
+// While a FailingCalls lives, the file system calls below fail for the files whose path ends in the
+// given name, with the given error (0 leaves that call working): what a share does whose server
+// cannot store what its client accepted (a full disk there, a dropped connection), which no local
+// folder can be made to do. The test executable defines fdatasync and ftruncate itself, in place of
+// the C library's, and passes every other call on to those.
+struct CallFaults {
+    int flush = 0; // fdatasync
+    int cut = 0;   // ftruncate
+};
+
+class FailingCalls {
+public:
+    FailingCalls(std::string fileName, CallFaults faults);
+    FailingCalls(const FailingCalls&) = delete;
+    FailingCalls& operator=(const FailingCalls&) = delete;
+    ~FailingCalls();
+};
+
+} // namespace vqtest
