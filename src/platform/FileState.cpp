@@ -73,8 +73,12 @@ std::optional<std::string> ReadFromIfStartsWith(const std::string& path, std::st
         if (errno == ENOENT) return std::nullopt;
         posix::Fail("ファイルを開けません", path, errno);
     }
-    if (!start.empty() && file.ReadAt(0, start.size()) != start) return std::nullopt;
-    return file.ReadAt(offset);
+    auto sameStart = [&] { return start.empty() || file.ReadAt(0, start.size()) == start; };
+    if (!sameStart()) return std::nullopt;
+    std::string rest = file.ReadAt(offset);
+    // A file written anew in place while it was read gives bytes of the new content: the start tells.
+    if (!sameStart()) return std::nullopt;
+    return rest;
 }
 
 std::optional<std::int64_t> FolderLastWriteNs(const std::string& path) {

@@ -23,7 +23,8 @@ struct FileState {
 
 // The same, but only while the file still starts with start, that is, while it is the file the caller
 // read before and not a new one put in its place: nullopt when it does not, or when there is no file.
-// One open for both reads, which on a network share saves a round trip or two.
+// One open for all reads, which on a network share saves a round trip or two; the start is read again
+// at the end, so a file written anew in place meanwhile is not mistaken for the old one.
 [[nodiscard]] std::optional<std::string> ReadFromIfStartsWith(const std::string& path, std::string_view start,
                                                               std::uint64_t offset);
 

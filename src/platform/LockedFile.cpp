@@ -186,14 +186,18 @@ bool LockedFile::Empty(std::string_view fresh) {
         // Only an emptied file may count as taken; one that kept its content is taken next time.
         if (::fstat(fd_, &st) != 0 || st.st_size != 0) Fail("ファイルを書き換えられません", path_, err);
     }
-    for (off_t at = 0; !fresh.empty();) {
-        const ssize_t n = ::pwrite(fd_, fresh.data(), fresh.size(), at);
+    return WriteFromStart(fresh) == 0;
+}
+
+int LockedFile::WriteFromStart(std::string_view content) {
+    for (off_t at = 0; !content.empty();) {
+        const ssize_t n = ::pwrite(fd_, content.data(), content.size(), at);
         if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) return false;
-        fresh.remove_prefix(static_cast<std::size_t>(n));
+        if (n <= 0) return n < 0 ? errno : ENOSPC;
+        content.remove_prefix(static_cast<std::size_t>(n));
         at += n;
     }
-    return true;
+    return 0;
 }
 
 void LockedFile::ReplaceByRename(std::string_view content) {
@@ -201,7 +205,31 @@ void LockedFile::ReplaceByRename(std::string_view content) {
     if (::fstat(fd_, &held) != 0) Fail("ファイルを開けません", path_, errno);
     // The new file keeps the old one's permissions, so the stations can go on appending to it.
     const std::string temporary = posix::WriteWholeBeside(path_, content, static_cast<int>(held.st_mode & 07777));
-    posix::RenameOver(temporary, path_);
+    if (posix::TryRenameOver(temporary, path_) == 0) return;
+    // An SMB share renames nothing over a file that is open, and this handle holds the file open for
+    // its lock (smbnetfs answers EBUSY). The file is then written anew in place through this handle,
+    // still under the lock, while the whole new content waits beside it.
+    RewriteInPlace(content, temporary);
+}
+
+int LockedFile::WriteInPlace(std::string_view content) {
+    if (::ftruncate(fd_, 0) != 0) return errno;
+    const int err = WriteFromStart(content);
+    return err != 0 ? err : posix::FlushData(fd_);
+}
+
+// Whole or, failing that, as it was: a write that fails puts the old content back. Only when that
+// fails too is the file left short, and the message names the copy that holds the new content.
+void LockedFile::RewriteInPlace(std::string_view content, const std::string& temporary) {
+    const std::string old = ReadAll();
+    const int err = WriteInPlace(content);
+    if (err == 0) {
+        ::unlink(NativePath(temporary).c_str());
+        return;
+    }
+    if (WriteInPlace(old) != 0) Fail("ファイルを書き換えられません。新しい内容はこのファイルに残っています", temporary, err);
+    ::unlink(NativePath(temporary).c_str());
+    Fail("ファイルを書き換えられません", path_, err);
 }
 
 bool AppendSharedLine(const std::string& path, std::string_view line) {

@@ -52,6 +52,9 @@ public:
     [[nodiscard]] bool Empty(std::string_view fresh);
     // Puts a new file with content in this one's place: written beside it, flushed, renamed over it.
     // The lock is held all the while; whoever waits for it then finds the new file (see OpenExisting).
+    // Where the share refuses to rename over an open file, the content is written in place instead,
+    // under the lock, whole or with the old content put back; a reader that takes no lock may then see
+    // the file short for a moment.
     void ReplaceByRename(std::string_view content);
 
 private:
@@ -61,6 +64,11 @@ private:
     void WaitForLock(std::chrono::steady_clock::time_point deadline);
     [[nodiscard]] Identity CheckIdentity() const;
     [[nodiscard]] std::string LineEndBefore(long long end) const;
+    // 0, or the system's reason why content could not be written from the start of the file.
+    [[nodiscard]] int WriteFromStart(std::string_view content);
+    // 0, or the system's reason why content could not be written and flushed in place of the file's.
+    [[nodiscard]] int WriteInPlace(std::string_view content);
+    void RewriteInPlace(std::string_view content, const std::string& temporary);
     void Undo(off_t end, off_t recordStart);
 
     int fd_ = -1;

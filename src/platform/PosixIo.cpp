@@ -103,19 +103,25 @@ std::string WriteWholeBeside(const std::string& path, std::string_view content, 
     return temporary;
 }
 
-void RenameOver(const std::string& temporary, const std::string& path) {
+int TryRenameOver(const std::string& temporary, const std::string& path) {
     const std::string from = NativePath(temporary);
     const std::string to = NativePath(path);
-    if (::rename(from.c_str(), to.c_str()) == 0) return;
-    int err = errno;
+    if (::rename(from.c_str(), to.c_str()) == 0) return 0;
+    const int err = errno;
     // A share that will not rename over an existing file (an old SMB server says the name is taken)
     // gets the old one removed first: for a moment the file is missing, which beats never replacing it.
     if (err == EEXIST && ::unlink(to.c_str()) == 0) {
-        if (::rename(from.c_str(), to.c_str()) == 0) return;
+        if (::rename(from.c_str(), to.c_str()) == 0) return 0;
         // The old content is gone already: the new one stays where it was written, to be found.
         Fail("ファイルを置き換えられません。新しい内容はこのファイルに残っています", temporary, errno);
     }
-    ::unlink(from.c_str());
+    return err;
+}
+
+void RenameOver(const std::string& temporary, const std::string& path) {
+    const int err = TryRenameOver(temporary, path);
+    if (err == 0) return;
+    ::unlink(NativePath(temporary).c_str());
     Fail("ファイルを置き換えられません", path, err);
 }
 

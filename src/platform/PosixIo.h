@@ -35,5 +35,8 @@ void WriteWhole(int fd, std::string_view data, const std::string& path);
 
 // Renames a file written by WriteWholeBeside over path; the temporary file is removed when that fails.
 void RenameOver(const std::string& temporary, const std::string& path);
+// The same, but a refused rename leaves both files as they were and gives the system's reason (0 when
+// renamed). Throws only when the old file is gone and the new one could not take its name.
+[[nodiscard]] int TryRenameOver(const std::string& temporary, const std::string& path);
 
 } // namespace vq::posix

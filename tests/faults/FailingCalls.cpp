@@ -34,6 +34,12 @@ int ErrorFor(int fd, int CallFaults::*call) {
     return armed->faults.*call;
 }
 
+int ErrorForPath(const char* path, int CallFaults::*call) {
+    const auto& armed = Current();
+    if (!armed || armed->faults.*call == 0 || !std::string_view(path).ends_with("/" + armed->fileName)) return 0;
+    return armed->faults.*call;
+}
+
 template <typename Function>
 Function* Real(const char* name) {
     return reinterpret_cast<Function*>(::dlsym(RTLD_NEXT, name));
@@ -63,4 +69,13 @@ extern "C" int ftruncate(int fd, off_t length) noexcept {
     }
     static auto* const real = vqtest::Real<int(int, off_t)>("ftruncate");
     return real(fd, length);
+}
+
+extern "C" int rename(const char* from, const char* to) noexcept {
+    if (const int err = vqtest::ErrorForPath(to, &vqtest::CallFaults::renameOnto)) {
+        errno = err;
+        return -1;
+    }
+    static auto* const real = vqtest::Real<int(const char*, const char*)>("rename");
+    return real(from, to);
 }
