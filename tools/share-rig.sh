@@ -1,14 +1,15 @@
 #!/usr/bin/env bash
 # A real SMB share with school-LAN latency on this one machine, to measure the phone on.
 #
-#   tools/share-rig.sh up [--delay-us N | --no-delay]   (as root)
+#   tools/share-rig.sh up [--delay-us N | --no-delay] [--clients N]   (as root)
 #   tools/share-rig.sh status
 #   tools/share-rig.sh down
 #
 # up: a Samba server in its own network namespace exports one share; the delay line (vqdelayline)
 # forwards every packet between that namespace and this one after N microseconds each way (default
-# 550, a round trip of 1.1 ms; --no-delay forwards at once); two smbnetfs FUSE mounts of the share,
-# each its own SMB client as two pupils' PCs would be, and the script prints their folders.
+# 550, a round trip of 1.1 ms; --no-delay forwards at once); two smbnetfs FUSE mounts of the share
+# (--clients N for more, up to 40), each its own SMB client as a pupil's PC would be, and the script
+# prints their folders.
 # Nothing leaves this machine: the server's namespace has no other link, and the clients only know
 # the server's address. down stops and removes all of it, the share's files included.
 #
@@ -26,8 +27,16 @@ SERVER_TUN=vqrig1   # in the server's
 CLIENT_ADDR=10.213.13.1
 SERVER_ADDR=10.213.13.2
 SHARE=classroom
-CLIENTS=(1 2)
 SMB_USER=root
+
+# The clients of a rig that is up, as many as it was made with (two by default).
+CLIENTS=()
+set_clients() {
+  local n
+  CLIENTS=()
+  for ((n = 1; n <= $1; n++)); do CLIENTS+=("$n"); done
+}
+set_clients "$(cat "$RIG/clients" 2>/dev/null || echo 2)"
 
 usage() {
   sed -n '4,6p' "${BASH_SOURCE[0]}" | sed 's/^# *//' >&2
@@ -198,7 +207,7 @@ undo_failed_up() {
 rig_is_up() { [ -e "/run/netns/$NETNS" ] || [ -d "$RIG" ]; }
 
 up() {
-  local delay=550
+  local delay=550 clients=2
   while [ $# -gt 0 ]; do
     case "$1" in
       --delay-us)
@@ -207,6 +216,11 @@ up() {
         shift 2
         ;;
       --no-delay) delay=0; shift ;;
+      --clients)
+        [ $# -ge 2 ] && [[ "$2" =~ ^[0-9]+$ ]] && [ "$2" -ge 1 ] && [ "$2" -le 40 ] || usage
+        clients=$2
+        shift 2
+        ;;
       *) usage ;;
     esac
   done
@@ -214,6 +228,8 @@ up() {
   rig_is_up && fail "the rig is already up (tools/share-rig.sh down first, e.g. to change the delay)"
   install_missing
   mkdir -p "$RIG"
+  echo "$clients" >"$RIG/clients"
+  set_clients "$clients"
   trap undo_failed_up EXIT
   make_network
   start_delay_line "$delay"

@@ -53,6 +53,12 @@ bool AllDigits(std::string_view text) {
 
 } // namespace
 
+std::vector<std::string_view> ResultPageFolders() {
+    std::vector<std::string_view> folders;
+    for (const ResultFolder& f : kResultFolders) folders.push_back(f.folder);
+    return folders;
+}
+
 bool IsResultPage(std::string_view relative) {
     const auto parts = Split(relative);
     return parts && FolderOf(parts->folder) && parts->name.size() >= kPrefix.size() &&

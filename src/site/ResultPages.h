@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string_view>
+#include <vector>
 
 namespace vq {
 
@@ -11,6 +12,9 @@ namespace vq {
 // station may be shown them.
 //
 // relative: a path below the data folder, "/" between its parts, "." and ".." resolved.
+
+// The folders that hold result pages.
+[[nodiscard]] std::vector<std::string_view> ResultPageFolders();
 
 // True for a result page of any station. Letters are compared without regard to case, because a
 // Windows share opens "PROF/TMPPC01.HTML" as prof/tmpPC01.html.

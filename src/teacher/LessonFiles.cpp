@@ -4,6 +4,7 @@
 #include "platform/FileNames.h"
 #include "platform/Folders.h"
 #include "shell/HeartbeatRecord.h"
+#include "site/ResultPages.h"
 #include "sites/profile/ProfileIndex.h"
 
 #include <algorithm>
@@ -17,9 +18,6 @@ constexpr std::array<std::string_view, 8> kLessonFolders{"log",        "mail_box
                                                           "prof_edit",  "prof_counter", "mail_photo", "tmp_photo"};
 // The three folders of per-station files that start-up creates.
 constexpr std::array<std::string_view, 3> kStationFileFolders{"log", "mail_box", "mail_log"};
-// Folders of teaching content in which the phones write their result pages, all named "tmp"...
-constexpr std::array<std::string_view, 8> kResultPageFolders{"price", "number", "prof", "fortune",
-                                                              "bbs",   "sns",    "s_beginner", "risk"};
 
 template <std::size_t N>
 bool OneOf(const std::array<std::string_view, N>& list, std::string_view value) {
@@ -35,7 +33,7 @@ LessonRole RoleOf(std::string_view folder, std::string_view name) {
     if (OneOf(kLessonFolders, folder)) return LessonRole::Moved;
     if ((folder == "bbs" && name == "bbsData.dat") || (folder == "sns" && name == "snsData.dat")) return LessonRole::Emptied;
     if ((folder == "bbs" && name == "bbsHidden.dat") || (folder == "sns" && name == "snsHidden.dat")) return LessonRole::Moved;
-    if (OneOf(kResultPageFolders, folder) && name.starts_with("tmp")) return LessonRole::Moved;
+    if (IsResultPage(std::string(folder) + "/" + std::string(name))) return LessonRole::Moved;
     if (std::string(folder) + "/" + std::string(name) == kProfileIndexPath) return LessonRole::Moved;
     if (folder == "spam_Mail" && name == "spam_Mail.txt") return LessonRole::CopiedAlong;
     return LessonRole::TeachingContent;
@@ -43,7 +41,7 @@ LessonRole RoleOf(std::string_view folder, std::string_view name) {
 
 std::vector<LessonFile> ListLessonFiles(const ClassroomFolder& folder) {
     std::vector<std::string_view> folders(kLessonFolders.begin(), kLessonFolders.end());
-    folders.insert(folders.end(), kResultPageFolders.begin(), kResultPageFolders.end());
+    for (const std::string_view folder : ResultPageFolders()) folders.push_back(folder);
     folders.push_back("spam_Mail");
     std::sort(folders.begin(), folders.end());
     std::vector<LessonFile> files;

@@ -91,11 +91,21 @@ void RunPage(benchmark::State& state, vq::PageHandler handler, const std::string
 }
 
 void BM_ListPage(benchmark::State& state) { RunPage(state, vq::ProfileList, "prof_list.html"); }
+
+// A station just started: its first list comes from the whole profile index, not from the files.
+void BM_FirstListOfAStation(benchmark::State& state) {
+    Classroom();
+    for (auto _ : state) {
+        Viewer viewer;
+        viewer.Visit(vq::ProfileList, "prof_list.html");
+    }
+}
 void BM_RankingPage(benchmark::State& state) { RunPage(state, vq::ProfileRanking, "prof_best.html"); }
 void BM_SearchPage(benchmark::State& state) { RunPage(state, vq::ProfileSearch, "prof_search2.html"); }
 
 BENCHMARK(BM_EnumerateAndRead)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ListPage)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_FirstListOfAStation)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_RankingPage)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SearchPage)->Unit(benchmark::kMillisecond);
 

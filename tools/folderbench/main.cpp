@@ -2,7 +2,7 @@
 // the phone starts ("cold") and again ("warm"), on the folder given and on a local folder in the
 // same run, with the ratio of the two. Meant for a network share (tools/share-rig.sh):
 //
-//   vqfolderbench [--folder DIR [--fill-via SAME]] [--warm N] [--crowd N]
+//   vqfolderbench [--folder DIR [--fill-via SAME]] [--warm N] [--crowd N [--crowd-via SAME,SAME...]]
 //                 [--pages board,timeline,mail,list200,list1000,ranking,list1000-noindex]
 //
 // The classroom-scale data are written into a new folder inside DIR (by default a local temporary
@@ -12,7 +12,9 @@
 // Between the warm visits of a profile page another station opens three profiles, as the class goes
 // on meanwhile. list1000-noindex is the first visit of all, before any station has written the
 // profile index (it reads every file). With --crowd N, N stations (each a process of its own) open
-// each profile page at the same moment, cold and then warm, beside the single station's times.
+// each profile page at the same moment, cold and then warm, beside the single station's times; with
+// --crowd-via they reach DIR through the given other ways in turn (the share rig's other mounts, so
+// that each station has an SMB client of its own, as on the PCs of a room).
 // Exits with 1 when a page failed; its error is printed under the table.
 //
 // --fill-via SAME names the same folder as DIR by a faster way, e.g. the server's own folder of a
@@ -106,6 +108,7 @@ struct Options {
     std::optional<fs::path> fillVia;
     int warmVisits = 3;
     int crowd = 0;
+    std::vector<fs::path> crowdVia;
     std::vector<const Page*> pages;
 };
 
@@ -136,13 +139,19 @@ std::optional<Options> Parse(int argc, char** argv) {
             int& number = arg == "--warm" ? options.warmVisits : options.crowd;
             const auto [end, error] = std::from_chars(value.data(), value.data() + value.size(), number);
             if (error != std::errc() || end != value.data() + value.size() || number < 1) return std::nullopt;
+        } else if (arg == "--crowd-via") {
+            for (std::size_t start = 0; start <= value.size();) {
+                const std::size_t comma = std::min(value.find(',', start), value.size());
+                options.crowdVia.emplace_back(value.substr(start, comma - start));
+                start = comma + 1;
+            }
         } else if (arg == "--pages") {
             if (!ParsePages(value, options.pages)) return std::nullopt;
         } else {
             return std::nullopt;
         }
     }
-    if (options.fillVia && !options.folder) return std::nullopt;
+    if ((options.fillVia || !options.crowdVia.empty()) && !options.folder) return std::nullopt;
     if (options.pages.empty())
         for (const Page& page : Pages()) options.pages.push_back(&page);
     return options;
@@ -227,6 +236,10 @@ public:
         std::fflush(stdout);
     }
     [[nodiscard]] fs::path PathOf(Classroom classroom) const { return measured_ / FolderName(classroom); }
+    // The same classroom reached through another way to the folder's parent.
+    [[nodiscard]] fs::path PathVia(const fs::path& parent, Classroom classroom) const {
+        return parent / measured_.filename() / FolderName(classroom);
+    }
 
 private:
     vq::bench::ScratchFolder scratch_;
@@ -293,15 +306,16 @@ std::string Ratio(const Times& local, const Times& there, double Times::*value) 
 }
 
 // The slowest of a crowd's stations against one station alone on the same folder.
-void PrintCrowd(int stations, const std::vector<std::pair<const Page*, Times>>& single, const BenchFolder& folder,
-                std::vector<std::string>& errors) {
+void PrintCrowd(int stations, const std::vector<fs::path>& via, const std::vector<std::pair<const Page*, Times>>& single,
+                const BenchFolder& folder, std::vector<std::string>& errors) {
     std::printf("\n| page, %d stations at once | one station cold | slowest cold | ratio | one station warm |"
                 " slowest warm | ratio |\n|---|---|---|---|---|---|---|\n",
                 stations);
     for (const auto& [page, alone] : single) {
         if (!page->profiles || page->withoutIndex || !alone.error.empty()) continue;
-        const fs::path classroom = folder.PathOf(page->classroom);
         const auto crowd = vq::bench::VisitTogether(stations, [&](int i) -> vq::bench::Visitor {
+            const fs::path classroom = via.empty() ? folder.PathOf(page->classroom)
+                                                   : folder.PathVia(via[static_cast<std::size_t>(i) % via.size()], page->classroom);
             auto station = std::make_shared<BenchStation>(classroom, vq::bench::BenchStationName(1 + (10 + i) % vq::bench::kBenchStations));
             return [station, page] { page->visit(*station); };
         });
@@ -324,7 +338,7 @@ void PrintCrowd(int stations, const std::vector<std::pair<const Page*, Times>>& 
 int main(int argc, char** argv) {
     const auto options = Parse(argc, argv);
     if (!options) {
-        std::fputs("usage: vqfolderbench [--folder DIR [--fill-via SAME]] [--warm N] [--crowd N]"
+        std::fputs("usage: vqfolderbench [--folder DIR [--fill-via SAME]] [--warm N] [--crowd N [--crowd-via SAME,...]]"
                    " [--pages board,timeline,mail,list200,list1000,ranking,list1000-noindex]\n",
                    stderr);
         return 2;
@@ -352,7 +366,7 @@ int main(int argc, char** argv) {
         const bool profiles = std::any_of(options->pages.begin(), options->pages.end(),
                                           [](const Page* page) { return page->classroom == Classroom::Profiles1000; });
         if (profiles) PrintFileOperations(local.PathOf(Classroom::Profiles1000), there.PathOf(Classroom::Profiles1000));
-        if (options->crowd > 0) PrintCrowd(options->crowd, single, there, errors);
+        if (options->crowd > 0) PrintCrowd(options->crowd, options->crowdVia, single, there, errors);
         for (const auto& error : errors) std::printf("\nfailed: %s", error.c_str());
         if (!errors.empty()) std::printf("\n");
         return errors.empty() ? 0 : 1;
