@@ -4,6 +4,8 @@
 #   bash tools/run-phone.sh 3      three phones, PC01 to PC03, on one shared classroom folder
 # Without a display (DISPLAY unset) the phones run on a virtual screen started with Xvfb; the script
 # says how to look at it.
+# With QTWEBENGINE_REMOTE_DEBUGGING=PORT set, phone 1 can be driven through PORT, phone 2 through PORT+1,
+# and so on (a developer's tool: the engine's debugging protocol reaches the pages).
 set -euo pipefail
 TOOLS="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 source "$TOOLS/setup.sh"
@@ -56,7 +58,8 @@ if [ -z "$STATIONS" ]; then
 else
   for i in $(seq 1 "$STATIONS"); do
     station=$(printf 'PC%02d' "$i")
-    VELQUINLAN_STATION="$station" "$PHONE" &
+    debugging=${QTWEBENGINE_REMOTE_DEBUGGING:+$(( QTWEBENGINE_REMOTE_DEBUGGING + i - 1 ))}
+    QTWEBENGINE_REMOTE_DEBUGGING="$debugging" VELQUINLAN_STATION="$station" "$PHONE" &
     PIDS+=($!)
     spread_phone "$!" "$i"
   done

@@ -2,6 +2,7 @@
 
 #include "platform/PlatformError.h"
 #include "platform/Text.h"
+#include "desktop/phone/Addresses.h"
 #include "desktop/phone/QtBrowserView.h"
 #include "support/Classroom.h"
 
@@ -130,6 +131,30 @@ TEST_F(BrowserViewTest, ANewerNavigationReplacesOneNotYetStarted) {
     QTest::qWait(300);
     EXPECT_EQ(listener.completed.back(), Data("result.html"));
     EXPECT_EQ(listener.completed.size(), 2u);
+}
+
+// The engine sometimes drops a load it was given, when it is still settling the refusal of the
+// navigation the page started; the phone must not wait for it for ever.
+TEST_F(BrowserViewTest, ALoadTheEngineDropsIsLoadedAgainAndCompletesOnce) {
+    for (const int drops : {1, 10}) {
+        SCOPED_TRACE(drops);
+        listener.completed.clear();
+        Open("form.html");
+        QWebEnginePage* page = browser.View()->page();
+        int started = 0;
+        const auto connection = QObject::connect(page, &QWebEnginePage::loadStarted, page, [&] {
+            if (started++ < drops)
+                QMetaObject::invokeMethod(page, [page] { page->triggerAction(QWebEnginePage::Stop); }, Qt::QueuedConnection);
+        });
+        browser.Navigate(Data("plain.html"));
+        ASSERT_TRUE(WaitUntil([&] { return listener.completed.size() == 2; }));
+        QTest::qWait(500);
+        QObject::disconnect(connection);
+        EXPECT_EQ(listener.completed, (std::vector<std::string>{Data("form.html"), Data("plain.html")}));
+        // Given again until it loads; a load that never does is given up after a few tries.
+        EXPECT_EQ(started, drops == 1 ? 2 : 3);
+        EXPECT_EQ(SameDocument(page->url(), UrlFromAddress(Data("plain.html"))), drops == 1);
+    }
 }
 
 TEST_F(BrowserViewTest, HistoryGoesBackAndForwardAndSaysWhenItCannot) {

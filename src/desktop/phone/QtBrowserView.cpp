@@ -11,9 +11,15 @@
 #include <QWebEngineScript>
 #include <QWebEngineSettings>
 #include <QWebEngineView>
+#include <QTimer>
 
 namespace vq {
 namespace {
+
+// A load the engine dropped is given again this many times before the phone stops waiting for it.
+constexpr int kLoadAttempts = 3;
+// How long a stopped load may take to show it is still going before it counts as dropped.
+constexpr int kDroppedLoadSettleMs = 150;
 
 void KeepPagesLocal(QWebEngineProfile& profile, const std::string& dataRoot, const std::string& station) {
     profile.setUrlRequestInterceptor(new LocalOnlyRequests(ToQString(ToWide(dataRoot)), station, &profile));
@@ -102,6 +108,7 @@ void QtBrowserView::Start(const Load& load, Origin origin) {
 void QtBrowserView::Release(const Load& load) {
     released_ = load;
     inFlight_ = load;
+    ++inFlight_->attempts;
     switch (load.move) {
     case Move::Load: page_->load(load.url); break;
     case Move::Back: page_->history()->back(); break;
@@ -110,10 +117,16 @@ void QtBrowserView::Release(const Load& load) {
 }
 
 void QtBrowserView::OnLoadingChanged(const QWebEngineLoadingInfo& info) {
-    // Started is no news; Stopped is a held or replaced navigation, which never completes.
+    if (!inFlight_ || !SameDocument(info.url(), inFlight_->url)) return;
+    // Started is no news. Stopped is mostly the refusal of a held navigation, which never completes;
+    // it can also be the engine dropping the load this adapter gave it.
+    if (info.status() == QWebEngineLoadingInfo::LoadStoppedStatus) {
+        QTimer::singleShot(kDroppedLoadSettleMs, this, [this, ticket = started_] { LoadAgainIfDropped(ticket); });
+        return;
+    }
     const bool finished = info.status() == QWebEngineLoadingInfo::LoadSucceededStatus ||
                           info.status() == QWebEngineLoadingInfo::LoadFailedStatus;
-    if (!finished || !inFlight_ || !SameDocument(info.url(), inFlight_->url)) return;
+    if (!finished) return;
     const Load load = *std::exchange(inFlight_, std::nullopt);
     if (info.status() == QWebEngineLoadingInfo::LoadFailedStatus) {
         // An address that names no page (the virtual site, a missing file) shows the error page,
@@ -123,6 +136,19 @@ void QtBrowserView::OnLoadingChanged(const QWebEngineLoadingInfo& info) {
         return;
     }
     AfterReadingForm([this, load] { Complete(load); });
+}
+
+void QtBrowserView::LoadAgainIfDropped(std::uint64_t ticket) {
+    // A newer navigation, a finished load or one still going means nothing was dropped.
+    if (ticket != started_ || !inFlight_ || page_->isLoading()) return;
+    if (inFlight_->attempts < kLoadAttempts) {
+        Release(*inFlight_);
+        return;
+    }
+    // The pupil keeps the page that is shown and can move on; the phone must not wait for ever.
+    const Load load = *std::exchange(inFlight_, std::nullopt);
+    form_.Forget();
+    Complete(load);
 }
 
 void QtBrowserView::Complete(const Load& load) {

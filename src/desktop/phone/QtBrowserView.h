@@ -30,7 +30,8 @@ class NavigationPage;
 //   being left is read, the core is told, and the address is loaded only when the core has not
 //   navigated elsewhere meanwhile;
 // - completion is raised once per load this adapter let through, with the address it was asked for;
-//   the failure that follows a held navigation is no completion.
+//   the failure that follows a held navigation is no completion;
+// - a load the engine drops unfinished is given to it again, and after the last try completes as failed.
 class QtBrowserView final : public QObject, public BrowserView {
     Q_OBJECT
 public:
@@ -59,6 +60,7 @@ private:
         QUrl url;
         std::string address;
         Move move = Move::Load;
+        int attempts = 0; // times given to the engine
     };
     enum class Origin { Core, Page };
 
@@ -67,6 +69,8 @@ private:
     void Start(const Load& load, Origin origin);
     void Release(const Load& load);
     void OnLoadingChanged(const QWebEngineLoadingInfo& info);
+    // Gives the engine the load in flight again when it stopped it unfinished and nothing newer began.
+    void LoadAgainIfDropped(std::uint64_t ticket);
     void Complete(const Load& load);
     // Runs the callback with the shown page's form values freshly read, unless this adapter is gone.
     void AfterReadingForm(std::function<void()> then);
