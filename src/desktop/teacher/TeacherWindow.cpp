@@ -157,6 +157,8 @@ void TeacherWindow::SetLargeType(bool large) {
     setFont(font); // at once; the application's font reaches its widgets through the event loop
     // Table headers take the platform's header font instead of their table's unless told.
     for (QHeaderView* header : findChildren<QHeaderView*>()) header->setFont(font);
+    // A label with a style sheet of its own keeps the font it was polished with.
+    banner_->setFont(font);
     ShowSnapshot();
 }
 

@@ -162,6 +162,10 @@ TEST_F(TeacherWindowTest, ZArchivingEmptiesTheClassAndTheSavedLessonOpensReadOnl
     EXPECT_TRUE(window_.ShowsPastLesson());
     EXPECT_GT(window_.Snapshot().stations.at(0).bill.total, 0);
     EXPECT_TRUE(Find<QLabel>("pastLessonBanner")->isVisibleTo(&window_));
+    // Its own colours must not keep it at the normal size on the projector.
+    window_.SetLargeType(true);
+    EXPECT_EQ(Find<QLabel>("pastLessonBanner")->font().pointSizeF(), window_.font().pointSizeF());
+    window_.SetLargeType(false);
     EXPECT_FALSE(Find<QPushButton>("archiveLesson")->isEnabled());
     Find<QTableWidget>("postsTable")->selectRow(0);
     EXPECT_FALSE(Find<QPushButton>("hidePost")->isEnabled());
